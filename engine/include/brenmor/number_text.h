@@ -1,0 +1,26 @@
+// Reading, rounding and writing numbers exactly as the boxes of the window
+// show them. These three rules decide every digit a user sees.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brenmor {
+
+// Reads the number at the start of `text`. Blanks, tabs and line feeds are
+// dropped wherever they stand; then an optional sign, digits with at most one
+// "." and an optional exponent (E or D) are read as far as they go. A text
+// with no number reads as 0. Never fails: a number beyond the double range
+// reads as +/-infinity, one too small to represent as 0. Locale-independent.
+double ParseValue(std::string_view text);
+
+// `x` rounded to `decimals` places, ties to even.
+double RoundTo(double x, int decimals);
+
+// Writes `x` with at most 15 significant digits, trailing zeros dropped, "."
+// as the decimal separator, and exponent form (1.5E-05, 1E+15) below 0.0001
+// and from 1E15 up. Zero, whatever its sign, is "0". Non-finite values have no
+// number text and are written "NaN", "Infinity" or "-Infinity".
+std::string FormatValue(double x);
+
+}  // namespace brenmor

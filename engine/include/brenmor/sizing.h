@@ -1,0 +1,46 @@
+// The vessel factor and the correlation that turns it into an optimum
+// diameter, and the length that holds the volume at that diameter.
+#pragma once
+
+#include <array>
+#include <optional>
+
+namespace brenmor {
+
+// One breakpoint of the correlation: at F = Ft the optimum diameter is
+// A * V^B feet, for V in cubic feet.
+struct SizingRow {
+  double Ft;
+  double A;
+  double B;
+};
+
+// 13 rows, breakpoints rising strictly from 0 to 3.0. Row 1 of the
+// correlation is element 0.
+extern const std::array<SizingRow, 13> SizingTable;
+
+// Why a vessel could not be sized.
+enum class SizingError {
+  None,                 // sized; D and L are finite and D is positive
+  FBeyondTable,         // F is above 3.0, the last breakpoint
+  VolumeNotPositive,    // V <= 0 has no diameter and no length
+  DiameterNotPositive,  // extrapolating far below F = 0 gave D <= 0
+  SizeOutOfRange,       // D or L overflowed the double range
+};
+
+struct VesselSize {
+  SizingError error = SizingError::None;
+  double D = 0;  // optimum diameter, mm
+  double L = 0;  // length or height, mm
+};
+
+// F = P / (C * S * E), in 1/in for P and S in psi and C in inches. Nothing
+// when the divisor is 0 or any step is not finite.
+std::optional<double> CalcF(double P, double C, double S, double E);
+
+// Diameter and length of the vessel of volume V (ft^3) at factor F,
+// interpolated linearly in F between the two breakpoints around it. Below
+// F = 0 the first segment is extended.
+VesselSize SizeVessel(double F, double V);
+
+}  // namespace brenmor

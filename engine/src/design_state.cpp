@@ -1,0 +1,130 @@
+#include "brenmor/design_state.h"
+
+#include <array>
+#include <cmath>
+
+#include "brenmor/number_text.h"
+
+namespace brenmor {
+namespace {
+
+std::string FormatRounded(double x, int decimals) { return FormatValue(RoundTo(x, decimals)); }
+
+}  // namespace
+
+double& DesignState::Input(Field field) {
+  switch (field) {
+    case Field::P:
+      return values_.P;
+    case Field::C:
+      return values_.C;
+    case Field::S:
+      return values_.S;
+    case Field::E:
+      return values_.E;
+    case Field::V:
+      break;
+  }
+  return values_.V;
+}
+
+bool DesignState::LoadDefaults(std::string_view textP, std::string_view textC,
+                               std::string_view textS, std::string_view textE,
+                               std::string_view textV) {
+  const std::array<std::pair<Field, std::string_view>, 5> texts = {{
+      {Field::P, textP},
+      {Field::C, textC},
+      {Field::S, textS},
+      {Field::E, textE},
+      {Field::V, textV},
+  }};
+  bool allTaken = true;
+  for (const auto& [field, text] : texts) {
+    const double value = ParseValue(text);
+    if (std::isfinite(value)) {
+      Input(field) = value;
+    } else {
+      allTaken = false;
+    }
+  }
+  return allTaken;
+}
+
+UnitCommit DesignState::CommitWithUnit(Field field, int unit, std::string_view text) {
+  const std::optional<double> value = ConvertToBase(field, unit, text);
+  if (!value) return {.error = CommitError::UnknownUnit};
+  if (!std::isfinite(*value)) return {.error = CommitError::OutOfRange};
+  Input(field) = *value;
+  UnitCommit result{.writtenBack = DisplayText(field, *value)};
+  if (field != Field::V) result.fText = RefreshF();
+  return result;
+}
+
+ECommit DesignState::CommitE(std::string_view text) {
+  const double e = ParseValue(text);
+  CommitError error = CommitError::None;
+  if (!std::isfinite(e)) {
+    error = CommitError::OutOfRange;
+  } else if (e > 1) {
+    error = CommitError::EAboveOne;
+  } else {
+    values_.E = e;
+  }
+  return {error, RefreshF()};
+}
+
+std::optional<std::string> DesignState::RefreshF() {
+  const std::optional<double> F = CalcF(values_.P, values_.C, values_.S, values_.E);
+  if (!F) return std::nullopt;
+  values_.F = *F;
+  return FormatRounded(*F, 3);
+}
+
+Calculation DesignState::Calculate() {
+  Calculation result;
+  result.fText = RefreshF();
+  const VesselSize size = SizeVessel(values_.F, values_.V);
+  result.error = size.error;
+  if (size.error != SizingError::None) return result;
+  values_.D = size.D;
+  result.dText = FormatRounded(size.D, 0);
+  result.lText = FormatRounded(size.L, 0);
+  return result;
+}
+
+std::string_view Message(CommitError error, Field field) {
+  static constexpr std::array<std::string_view, 5> kOutOfRange = {
+      "Design pressure is out of range", "Corrosion allowance is out of range",
+      "Stress value is out of range",    "Joint efficiency is out of range",
+      "Vessel volume is out of range",
+  };
+  switch (error) {
+    case CommitError::None:
+      return {};
+    case CommitError::OutOfRange:
+      return kOutOfRange[static_cast<std::size_t>(field)];
+    case CommitError::UnknownUnit:
+      return "Select a unit from the list";
+    case CommitError::EAboveOne:
+      return "E must be less than 1";
+  }
+  return {};
+}
+
+std::string_view Message(SizingError error) {
+  switch (error) {
+    case SizingError::None:
+      return {};
+    case SizingError::FBeyondTable:
+      return "F is above 3, beyond the sizing correlation";
+    case SizingError::VolumeNotPositive:
+      return "Vessel volume must be greater than 0";
+    case SizingError::DiameterNotPositive:
+      return "F is too far below 0 to size this vessel";
+    case SizingError::SizeOutOfRange:
+      return "The vessel size is out of range";
+  }
+  return {};
+}
+
+}  // namespace brenmor

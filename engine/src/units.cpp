@@ -1,0 +1,79 @@
+#include "brenmor/units.h"
+
+#include <array>
+
+#include "brenmor/number_text.h"
+#include "factors.h"
+
+namespace brenmor {
+namespace {
+
+constexpr double kPsiPerAtm = 14.696;
+constexpr double kBarPerAtm = 1.01325;
+
+constexpr std::array<std::string_view, 3> kPressureUnits = {"psi", "bar", "atm"};
+constexpr std::array<std::string_view, 2> kLengthUnits = {"in", "mm"};
+constexpr std::array<std::string_view, 2> kVolumeUnits = {"ft^3", "m^3"};
+
+// Unit positions in the lists above.
+enum PressureUnit { kPsi, kBar, kAtm };
+enum LengthUnit { kInch, kMm };
+enum VolumeUnit { kCubicFoot, kCubicMetre };
+
+double PressureToPsi(int unit, double x) {
+  switch (unit) {
+    case kBar:
+      return x * kPsiPerAtm / kBarPerAtm;
+    case kAtm:
+      return RoundTo(x * kPsiPerAtm, 3);
+    default:
+      return x;
+  }
+}
+
+double LengthToInches(int unit, double x) { return unit == kMm ? x / kMmPerInch : x; }
+
+double VolumeToCubicFeet(int unit, double x) {
+  return unit == kCubicMetre ? x * kCubicFeetPerCubicMetre : x;
+}
+
+}  // namespace
+
+std::span<const std::string_view> UnitNames(Field field) {
+  switch (field) {
+    case Field::P:
+    case Field::S:
+      return kPressureUnits;
+    case Field::C:
+      return kLengthUnits;
+    case Field::V:
+      return kVolumeUnits;
+    case Field::E:
+      break;
+  }
+  return {};
+}
+
+std::optional<double> ConvertToBase(Field field, int unit, std::string_view text) {
+  if (unit < 0 || static_cast<std::size_t>(unit) >= UnitNames(field).size()) return std::nullopt;
+  const double x = ParseValue(text);
+  switch (field) {
+    case Field::P:
+    case Field::S:
+      return PressureToPsi(unit, x);
+    case Field::C:
+      return LengthToInches(unit, x);
+    case Field::V:
+      return VolumeToCubicFeet(unit, x);
+    case Field::E:
+      break;
+  }
+  return std::nullopt;
+}
+
+std::string DisplayText(Field field, double value) {
+  const int decimals = field == Field::C ? 4 : 3;
+  return FormatValue(RoundTo(value, decimals));
+}
+
+}  // namespace brenmor

@@ -1,0 +1,84 @@
+// frmBrenmor, the program's one window.
+//
+// The window holds no arithmetic and no number rules: each handler reads its
+// controls, calls one operation of the DesignState it owns and writes the
+// texts that come back into the boxes. Geometry, captions and colours are set
+// up in the constructor; the handlers are named after the control and event
+// they serve (txtP_Change, cmbPU_Click, txtE_LostFocus, cmdCalc_Click). The
+// event filter turns Qt's focus and shortcut events into the events those
+// handlers expect: txtE's focus-out, and a Calculate button that takes the
+// focus before it is pressed.
+#pragma once
+
+#include <QWidget>
+
+#include "brenmor/design_state.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class frmBrenmor : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit frmBrenmor(QWidget* parent = nullptr);
+
+  // The committed design, for those who need to look behind the boxes.
+  const brenmor::DesignState& designState() const { return state_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void Form_Load();
+  void txtP_Change();
+  void txtC_Change();
+  void txtS_Change();
+  void txtV_Change();
+  void txtE_Change();
+  void cmbPU_Click(int index);
+  void cmbCU_Click(int index);
+  void cmbSU_Click(int index);
+  void cmbVU_Click(int index);
+  void txtE_LostFocus();
+  void cmdCalc_Click();
+
+  void createControls();
+  void arrangeTabOrder();
+  void connectHandlers();
+  void showUnitList(QLineEdit* box, QComboBox* list);
+  void commitWithUnit(brenmor::Field field, QLineEdit* box, QComboBox* list, int index);
+  void showFText(const std::optional<std::string>& fText);
+  bool isRealFocusLoss(QEvent* event) const;
+  bool pressCalculateWithFocus();
+  void showMessage(std::string_view text);
+
+  brenmor::DesignState state_;
+
+  QLabel* Label1;
+  QLabel* Label2;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label5;
+  QLabel* Label6;
+  QLabel* Label7;
+  QLabel* Label8;
+  QLabel* Label9;
+  QLabel* Label10;
+  QLineEdit* txtP;
+  QLineEdit* txtC;
+  QLineEdit* txtS;
+  QLineEdit* txtE;
+  QLineEdit* txtV;
+  QLineEdit* txtF;
+  QLineEdit* txtD;
+  QLineEdit* txtL;
+  QComboBox* cmbPU;
+  QComboBox* cmbCU;
+  QComboBox* cmbSU;
+  QComboBox* cmbVU;
+  QPushButton* cmdCalc;
+  QLabel* Image1;
+};

@@ -1,0 +1,558 @@
+// The window driven as a user drives it: real key and mouse input on a fresh
+// window per test, colours read back from rendered pixels.
+#include "frmbrenmor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+// What a message box showed before the watchdog answered it.
+struct Shown {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon;
+  QMessageBox::StandardButtons buttons;
+};
+
+// Answers every modal message box with OK and records it, so that a test
+// fails on an unexpected box instead of hanging on it.
+class MessageBoxWatchdog : public QObject {
+ public:
+  MessageBoxWatchdog() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &MessageBoxWatchdog::answer);
+    timer_.start();
+  }
+  QList<Shown> take() { return std::exchange(shown_, {}); }
+
+ private:
+  void answer() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || !box->isVisible()) return;
+    shown_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    QTest::keyClick(box, Qt::Key_Return);
+  }
+
+  QTimer timer_;
+  QList<Shown> shown_;
+};
+
+QColor Rgb(int r, int g, int b) { return {r, g, b}; }
+
+// How many of the widget's rendered pixels have this colour, give or take
+// the blending of antialiased text edges.
+int PixelsOf(QWidget* widget, const QColor& colour) {
+  constexpr int kTolerance = 64;
+  const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const auto near = [&](QRgb p) {
+    const int dr = qRed(p) - colour.red();
+    const int dg = qGreen(p) - colour.green();
+    const int db = qBlue(p) - colour.blue();
+    return dr * dr + dg * dg + db * db <= kTolerance * kTolerance;
+  };
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    count += static_cast<int>(std::count_if(line, line + image.width(), near));
+  }
+  return count;
+}
+
+}  // namespace
+
+class FrmBrenmorTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void opensWithDefaultsRedAndListsHidden();
+  void layoutLandsOnItsPixels_data();
+  void layoutLandsOnItsPixels();
+  void captionsFitTheirRectangles();
+  void tabOrderSkipsHiddenLists_data();
+  void tabOrderSkipsHiddenLists();
+  void roadOfOneCalculation();
+  void calculateUsesCommittedValuesOnly();
+  void volumePickLeavesFAlone();
+  void writtenBackTextEqualToTypedRaisesNoChange();
+  void sameUnitCanBePickedAgain();
+  void textTypedIntoAListCommitsNothing();
+  void eCheckOnLeavingTheBox_data();
+  void eCheckOnLeavingTheBox();
+  void emptiedEBoxCommitsZeroWhenLeft();
+  void calculateCommitsEFirst_data();
+  void calculateCommitsEFirst();
+  void rejectionDuringPressLeavesButtonUp();
+  void switchingWindowsDoesNotCheckE();
+  void refusedCommitKeepsTextAndList();
+  void refusedCalculationEmptiesDiameterAndLength();
+  void coloursAsRendered();
+
+ private:
+  template <class T>
+  T* child(const char* name) const {
+    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
+    if (widget == nullptr) qFatal("no control %s", name);
+    return widget;
+  }
+  QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
+  QComboBox* list(const char* name) const { return child<QComboBox>(name); }
+  QWidget* focused() const { return QApplication::focusWidget(); }
+
+  void typeInto(QLineEdit* box, const QString& text);
+  void pickUnit(QComboBox* list, int row);
+  void tab() { QTest::keyClick(focused(), Qt::Key_Tab); }
+  void pressCalculate() { QTest::mouseClick(child<QPushButton>("cmdCalc"), Qt::LeftButton); }
+  QStringList messages() {
+    QStringList texts;
+    for (const Shown& s : watchdog_->take()) texts << s.text;
+    return texts;
+  }
+
+  std::unique_ptr<frmBrenmor> window_;
+  std::unique_ptr<MessageBoxWatchdog> watchdog_;
+};
+
+void FrmBrenmorTest::init() {
+  watchdog_ = std::make_unique<MessageBoxWatchdog>();
+  window_ = std::make_unique<frmBrenmor>();
+  window_->show();
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void FrmBrenmorTest::cleanup() {
+  window_.reset();
+  const QStringList unexpected = messages();
+  QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected message: " + unexpected.join(" | ")));
+  watchdog_.reset();
+}
+
+// Replaces the box's text by typing, as a user who selects it all first.
+void FrmBrenmorTest::typeInto(QLineEdit* box, const QString& text) {
+  QTest::mouseClick(box, Qt::LeftButton);
+  QTRY_COMPARE(focused(), box);
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  if (text.isEmpty()) {
+    QTest::keyClick(box, Qt::Key_Delete);
+  } else {
+    QTest::keyClicks(box, text);
+  }
+}
+
+// Opens the list from the keyboard and picks a row as a user would.
+void FrmBrenmorTest::pickUnit(QComboBox* list, int row) {
+  QVERIFY(list->isVisible());
+  QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+  QTRY_VERIFY(list->view()->isVisible());
+  list->view()->setCurrentIndex(list->model()->index(row, 0));
+  QTest::keyClick(list->view(), Qt::Key_Return);
+  QTRY_VERIFY(!list->view()->isVisible());
+}
+
+void FrmBrenmorTest::opensWithDefaultsRedAndListsHidden() {
+  QCOMPARE(window_->windowTitle(), QString("Brenmor"));
+  QCOMPARE(window_->size(), QSize(367, 241));
+  QCOMPARE(window_->minimumSize(), window_->maximumSize());
+  for (const char* name : {"txtF", "txtD", "txtL"}) {
+    QVERIFY2(box(name)->text().isEmpty(), name);
+    QVERIFY2(box(name)->isReadOnly(), name);
+  }
+  for (const char* name : {"cmbPU", "cmbCU", "cmbSU", "cmbVU"}) {
+    QVERIFY2(list(name)->isHidden(), name);
+    QVERIFY2(list(name)->currentText().isEmpty(), name);
+  }
+  QCOMPARE(box("txtP")->text(), QString("100"));
+  QCOMPARE(box("txtC")->text(), QString("0.0625"));
+  QCOMPARE(box("txtS")->text(), QString("16000"));
+  QCOMPARE(box("txtE")->text(), QString("0.8"));
+  QCOMPARE(box("txtV")->text(), QString("1000"));
+  QCOMPARE(focused(), box("txtP"));
+
+  const brenmor::DesignValues& design = window_->designState().Values();
+  QCOMPARE(design.P, 100.0);
+  QCOMPARE(design.C, 0.0625);
+  QCOMPARE(design.S, 16000.0);
+  QCOMPARE(design.E, 0.8);
+  QCOMPARE(design.V, 1000.0);
+  QCOMPARE(design.F, 0.0);
+}
+
+void FrmBrenmorTest::layoutLandsOnItsPixels_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("pixels");
+  const auto row = [](const char* name, int l, int t, int w, int h) {
+    QTest::newRow(name) << QString(name) << QRect(l / 15, t / 15, w / 15, h / 15);
+  };
+  row("Label6", 240, 120, 2295, 255);
+  row("txtV", 2640, 120, 975, 285);
+  row("cmbVU", 3720, 120, 1575, 315);
+  row("Label1", 240, 480, 2295, 255);
+  row("txtP", 2640, 480, 975, 285);
+  row("cmbPU", 3720, 480, 1575, 315);
+  row("Label2", 240, 840, 2295, 255);
+  row("txtC", 2640, 840, 975, 285);
+  row("cmbCU", 3720, 840, 1575, 315);
+  row("Label4", 240, 1200, 2295, 255);
+  row("txtS", 2640, 1200, 975, 285);
+  row("cmbSU", 3720, 1200, 1575, 315);
+  row("Label3", 240, 1560, 2295, 255);
+  row("txtE", 2640, 1560, 975, 285);
+  row("Line1", 120, 1920, 5175, 15);
+  row("Label5", 240, 2160, 2295, 255);
+  row("txtF", 2640, 2160, 975, 285);
+  row("Label7", 240, 2520, 2295, 255);
+  row("txtD", 2640, 2520, 975, 285);
+  row("cmdCalc", 3720, 2760, 1575, 375);
+  row("Label8", 240, 2880, 2295, 255);
+  row("txtL", 2640, 2880, 975, 285);
+  row("Image1", 240, 3240, 540, 255);
+  row("Label9", 960, 3240, 1575, 255);
+  row("Label10", 2640, 3240, 1095, 255);
+}
+
+void FrmBrenmorTest::layoutLandsOnItsPixels() {
+  QFETCH(QString, name);
+  QFETCH(QRect, pixels);
+  QCOMPARE(child<QWidget>(qPrintable(name))->geometry(), pixels);
+}
+
+void FrmBrenmorTest::captionsFitTheirRectangles() {
+  QCOMPARE(QFontInfo(window_->font()).family(), QString("Liberation Sans"));
+  for (QLabel* label : window_->findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;
+    const QFontMetricsF metrics(label->font());
+    QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
+             qPrintable(label->objectName() + " is clipped: " + label->text()));
+    QVERIFY2(metrics.height() <= label->height(), qPrintable(label->objectName()));
+  }
+  // A line edit keeps a 2 pixel margin either side of its text.
+  const auto fits = [](QLineEdit* edit) {
+    return QFontMetricsF(edit->font()).horizontalAdvance(edit->text()) <=
+           edit->contentsRect().width() - 4;
+  };
+  for (const char* name : {"txtP", "txtC", "txtS", "txtE", "txtV"}) QVERIFY2(fits(box(name)), name);
+  auto* button = child<QPushButton>("cmdCalc");
+  QVERIFY(QFontMetricsF(button->font()).horizontalAdvance("Calculate") < button->width() - 8);
+
+  typeInto(box("txtP"), "1");
+  QCOMPARE(list("cmbPU")->currentText(), QString("<< Select Units >>"));
+  QVERIFY2(fits(list("cmbPU")->lineEdit()), "<< Select Units >> is clipped");
+}
+
+void FrmBrenmorTest::tabOrderSkipsHiddenLists_data() {
+  QTest::addColumn<bool>("listsShown");
+  QTest::addColumn<QStringList>("order");
+  QTest::newRow("lists hidden") << false << QStringList{"txtC", "txtS", "txtE", "txtF", "cmdCalc",
+                                                        "txtV", "txtD", "txtL", "txtP"};
+  QTest::newRow("lists shown") << true << QStringList{"cmbPU", "txtC", "cmbCU",   "txtS", "cmbSU",
+                                                      "txtE",  "txtF", "cmdCalc", "txtV", "cmbVU",
+                                                      "txtD",  "txtL", "txtP"};
+}
+
+void FrmBrenmorTest::tabOrderSkipsHiddenLists() {
+  QFETCH(bool, listsShown);
+  QFETCH(QStringList, order);
+  if (listsShown) {
+    for (const char* name : {"txtV", "txtC", "txtS", "txtP"}) typeInto(box(name), "5");
+  }
+  QCOMPARE(focused(), box("txtP"));
+  QStringList visited;
+  for (qsizetype i = 0; i < order.size(); ++i) {
+    tab();
+    visited << focused()->objectName();
+  }
+  QCOMPARE(visited, order);
+}
+
+void FrmBrenmorTest::roadOfOneCalculation() {
+  typeInto(box("txtP"), "10");
+  QVERIFY(list("cmbPU")->isVisible());
+  QCOMPARE(list("cmbPU")->currentText(), QString("<< Select Units >>"));
+  pickUnit(list("cmbPU"), 1);
+  QCOMPARE(box("txtP")->text(), QString("145.038"));
+  QVERIFY(list("cmbPU")->isHidden());
+  QCOMPARE(box("txtF")->text(), QString("0.181"));
+
+  pressCalculate();
+  QCOMPARE(box("txtF")->text(), QString("0.181"));
+  QCOMPARE(box("txtD")->text(), QString("1562"));
+  QCOMPARE(box("txtL")->text(), QString("14782"));
+}
+
+void FrmBrenmorTest::calculateUsesCommittedValuesOnly() {
+  typeInto(box("txtP"), "500");
+  pressCalculate();
+  QCOMPARE(box("txtF")->text(), QString("0.125"));
+  QCOMPARE(box("txtD")->text(), QString("1703"));
+  QCOMPARE(box("txtL")->text(), QString("12446"));
+  QVERIFY2(list("cmbPU")->isVisible(), "the edit is still waiting for its unit");
+  QCOMPARE(box("txtP")->text(), QString("500"));
+}
+
+void FrmBrenmorTest::volumePickLeavesFAlone() {
+  QSignalSpy fChanges(box("txtF"), &QLineEdit::textChanged);
+  typeInto(box("txtV"), "20");
+  pickUnit(list("cmbVU"), 1);
+  QCOMPARE(box("txtV")->text(), QString("705.751"));
+  QVERIFY(list("cmbVU")->isHidden());
+  QCOMPARE(fChanges.count(), 0);
+  QCOMPARE(window_->designState().Values().V, 20 * std::pow(3.28, 3));
+}
+
+void FrmBrenmorTest::writtenBackTextEqualToTypedRaisesNoChange() {
+  typeInto(box("txtP"), "100");
+  QSignalSpy changes(box("txtP"), &QLineEdit::textChanged);
+  pickUnit(list("cmbPU"), 0);
+  QCOMPARE(changes.count(), 0);
+  QVERIFY(list("cmbPU")->isHidden());
+  QCOMPARE(list("cmbPU")->currentText(), QString("psi"));
+  QCOMPARE(box("txtF")->text(), QString("0.125"));
+
+  typeInto(box("txtP"), "7");
+  QCOMPARE(list("cmbPU")->currentText(), QString("<< Select Units >>"));
+}
+
+void FrmBrenmorTest::sameUnitCanBePickedAgain() {
+  typeInto(box("txtP"), "10");
+  pickUnit(list("cmbPU"), 1);
+  QCOMPARE(box("txtP")->text(), QString("145.038"));
+
+  typeInto(box("txtP"), "20");
+  QCOMPARE(list("cmbPU")->currentIndex(), -1);
+  // A closed list picks from the keyboard too: Down takes the first unit.
+  tab();
+  QCOMPARE(focused(), list("cmbPU"));
+  QTest::keyClick(list("cmbPU"), Qt::Key_Down);
+  QCOMPARE(box("txtP")->text(), QString("20"));
+  QCOMPARE(window_->designState().Values().P, 20.0);
+  QVERIFY(list("cmbPU")->isHidden());
+
+  typeInto(box("txtP"), "10");
+  pickUnit(list("cmbPU"), 1);
+  QCOMPARE(box("txtP")->text(), QString("145.038"));
+}
+
+void FrmBrenmorTest::textTypedIntoAListCommitsNothing() {
+  typeInto(box("txtP"), "10");
+  tab();
+  QCOMPARE(focused(), list("cmbPU"));
+  QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(focused(), "bar");
+  QTest::keyClick(focused(), Qt::Key_Return);
+  tab();
+  QCOMPARE(window_->designState().Values().P, 100.0);
+  QCOMPARE(box("txtP")->text(), QString("10"));
+  QVERIFY(list("cmbPU")->isVisible());
+  QCOMPARE(list("cmbPU")->count(), 3);
+  QCOMPARE(box("txtF")->text(), QString());
+}
+
+void FrmBrenmorTest::eCheckOnLeavingTheBox_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<QStringList>("shown");
+  QTest::addColumn<QString>("fText");
+  QTest::addColumn<double>("committed");
+  const QStringList refusal{"E must be less than 1"};
+  QTest::newRow("1.5 then Tab is refused")
+      << "1.5" << int(Qt::Key_Tab) << refusal << "0.125" << 0.8;
+  QTest::newRow("1.5 then Shift+Tab is refused")
+      << "1.5" << int(Qt::Key_Backtab) << refusal << "0.125" << 0.8;
+  QTest::newRow("exactly 1 is taken") << "1" << int(Qt::Key_Tab) << QStringList() << "0.1" << 1.0;
+  QTest::newRow("empty commits 0, F unchanged")
+      << "" << int(Qt::Key_Tab) << QStringList() << "" << 0.0;
+  QTest::newRow("1E400 is out of range")
+      << "1E400" << int(Qt::Key_Tab) << QStringList{"Joint efficiency is out of range"} << "0.125"
+      << 0.8;
+}
+
+void FrmBrenmorTest::eCheckOnLeavingTheBox() {
+  QFETCH(QString, typed);
+  QFETCH(int, key);
+  QFETCH(QStringList, shown);
+  QFETCH(QString, fText);
+  QFETCH(double, committed);
+  typeInto(box("txtE"), typed);
+  QTest::keyClick(box("txtE"), Qt::Key(key));
+
+  const QList<Shown> boxes = watchdog_->take();
+  QCOMPARE(boxes.size(), shown.size());
+  if (!shown.isEmpty()) {
+    QCOMPARE(boxes.front().text, shown.front());
+    QCOMPARE(boxes.front().title, QString("Brenmor"));
+    QCOMPARE(boxes.front().icon, QMessageBox::Information);
+    QCOMPARE(boxes.front().buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box("txtE")->text(), QString());
+    QTRY_COMPARE(focused(), box("txtE"));
+  }
+  QCOMPARE(window_->designState().Values().E, committed);
+  QCOMPARE(box("txtF")->text(), fText);
+}
+
+// Leaving a box whose text was not edited is still leaving it.
+void FrmBrenmorTest::emptiedEBoxCommitsZeroWhenLeft() {
+  typeInto(box("txtE"), "1.5");
+  tab();
+  QCOMPARE(messages(), QStringList{"E must be less than 1"});
+  QTRY_COMPARE(focused(), box("txtE"));
+  tab();
+  QCOMPARE(focused(), box("txtF"));
+  QCOMPARE(window_->designState().Values().E, 0.0);
+  QCOMPARE(box("txtF")->text(), QString("0.125"));
+}
+
+void FrmBrenmorTest::calculateCommitsEFirst_data() {
+  QTest::addColumn<bool>("byMnemonic");
+  QTest::newRow("mouse") << false;
+  QTest::newRow("Alt+C") << true;
+}
+
+void FrmBrenmorTest::calculateCommitsEFirst() {
+  QFETCH(bool, byMnemonic);
+  const auto calculate = [&] {
+    if (byMnemonic) {
+      QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
+    } else {
+      pressCalculate();
+    }
+  };
+
+  typeInto(box("txtE"), "0.5");
+  calculate();
+  QCOMPARE(focused(), child<QWidget>("cmdCalc"));
+  QCOMPARE(window_->designState().Values().E, 0.5);
+  QCOMPARE(box("txtF")->text(), QString("0.2"));
+  QCOMPARE(box("txtD")->text(), QString("1516"));
+
+  typeInto(box("txtE"), "1.5");
+  calculate();
+  QCOMPARE(messages(), QStringList{"E must be less than 1"});
+  QTRY_COMPARE(focused(), box("txtE"));
+  QCOMPARE(box("txtE")->text(), QString());
+  QCOMPARE(window_->designState().Values().E, 0.5);
+  // No calculation ran for that press.
+  QCOMPARE(box("txtD")->text(), QString("1516"));
+}
+
+void FrmBrenmorTest::rejectionDuringPressLeavesButtonUp() {
+  auto* button = child<QPushButton>("cmdCalc");
+  QSignalSpy clicks(button, &QPushButton::clicked);
+  typeInto(box("txtE"), "1.5");
+  QTest::mousePress(button, Qt::LeftButton);
+  QCOMPARE(messages(), QStringList{"E must be less than 1"});
+  QVERIFY(!button->isDown());
+  QTest::mouseRelease(button, Qt::LeftButton);
+  QVERIFY(!button->isDown());
+  QCOMPARE(clicks.count(), 0);
+  QCOMPARE(box("txtD")->text(), QString());
+  QCOMPARE(box("txtE")->text(), QString());
+  QTRY_COMPARE(focused(), box("txtE"));
+
+  // The next press is a press again.
+  QTest::mouseClick(button, Qt::LeftButton);
+  QCOMPARE(clicks.count(), 1);
+}
+
+void FrmBrenmorTest::switchingWindowsDoesNotCheckE() {
+  typeInto(box("txtE"), "1.5");
+  QWidget other;
+  other.resize(100, 100);
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  QCOMPARE(messages(), QStringList());
+  QCOMPARE(focused(), box("txtE"));
+  QCOMPARE(box("txtE")->text(), QString("1.5"));
+}
+
+void FrmBrenmorTest::refusedCommitKeepsTextAndList() {
+  typeInto(box("txtP"), "1E400");
+  pickUnit(list("cmbPU"), 0);
+  QCOMPARE(messages(), QStringList{"Design pressure is out of range"});
+  QCOMPARE(box("txtP")->text(), QString("1E400"));
+  QVERIFY(list("cmbPU")->isVisible());
+  QCOMPARE(list("cmbPU")->currentText(), QString("<< Select Units >>"));
+  QCOMPARE(window_->designState().Values().P, 100.0);
+
+  typeInto(box("txtS"), "1E308");
+  pickUnit(list("cmbSU"), 1);
+  QCOMPARE(messages(), QStringList{"Stress value is out of range"});
+  QCOMPARE(window_->designState().Values().S, 16000.0);
+}
+
+void FrmBrenmorTest::refusedCalculationEmptiesDiameterAndLength() {
+  pressCalculate();
+  QCOMPARE(box("txtD")->text(), QString("1703"));
+
+  typeInto(box("txtP"), "4000");
+  pickUnit(list("cmbPU"), 0);
+  QCOMPARE(box("txtF")->text(), QString("5"));
+  pressCalculate();
+  QCOMPARE(messages(), QStringList{"F is above 3, beyond the sizing correlation"});
+  QCOMPARE(box("txtD")->text(), QString());
+  QCOMPARE(box("txtL")->text(), QString());
+
+  typeInto(box("txtP"), "100");
+  pickUnit(list("cmbPU"), 0);
+  typeInto(box("txtV"), "0");
+  pickUnit(list("cmbVU"), 0);
+  pressCalculate();
+  QCOMPARE(messages(), QStringList{"Vessel volume must be greater than 0"});
+  QCOMPARE(box("txtD")->text(), QString());
+}
+
+void FrmBrenmorTest::coloursAsRendered() {
+  const QColor red = Rgb(255, 0, 0);
+  const QColor blue = Rgb(0, 0, 255);
+  QVERIFY(PixelsOf(box("txtP"), red) > 0);
+  QCOMPARE(PixelsOf(box("txtP"), blue), 0);
+  QVERIFY(PixelsOf(box("txtF"), Rgb(192, 255, 192)) > 100);
+
+  typeInto(box("txtP"), "10");
+  QVERIFY(PixelsOf(box("txtP"), blue) > 0);
+  QCOMPARE(PixelsOf(box("txtP"), red), 0);
+  QVERIFY2(PixelsOf(box("txtC"), red) > 0, "other boxes stay red");
+
+  pressCalculate();
+  QVERIFY(PixelsOf(box("txtD"), Rgb(0, 192, 0)) > 0);
+  QVERIFY(PixelsOf(box("txtD"), Rgb(192, 255, 192)) > 100);
+
+  // An inactive window keeps its colours.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  QVERIFY(!window_->isActiveWindow());
+  QVERIFY(PixelsOf(box("txtC"), red) > 0);
+  QVERIFY(PixelsOf(box("txtP"), blue) > 0);
+  QVERIFY(PixelsOf(box("txtD"), Rgb(0, 192, 0)) > 0);
+}
+
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  FrmBrenmorTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "frmbrenmor_test.moc"

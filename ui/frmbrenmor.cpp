@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <array>
 
 namespace {
 
@@ -73,6 +74,24 @@ Widget* Named(Widget* widget, const char* name, const QRect& geometry) {
   widget->setObjectName(QString::fromLatin1(name));
   widget->setGeometry(geometry);
   return widget;
+}
+
+// An edited value is not committed yet: offer its units.
+void ShowUnitList(QLineEdit* box, QComboBox* list) {
+  list->show();
+  // With a current index left over from the last pick, picking that unit
+  // again would change nothing and go unnoticed.
+  list->setCurrentIndex(-1);
+  list->setEditText(kSelectUnits);
+  SetColour(box, QPalette::Text, kBlue);
+}
+
+// Switching to another application (or to the message box a rejection
+// shows), or opening a menu, is no move away from txtE.
+bool IsRealFocusLoss(QEvent* event) {
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+         QApplication::activePopupWidget() == nullptr;
 }
 
 }  // namespace
@@ -177,11 +196,9 @@ void frmBrenmor::createControls() {
 // The volume box is the top row but comes after the button: the design is
 // entered first, the volume last.
 void frmBrenmor::arrangeTabOrder() {
-  const QWidget* const order[] = {txtP, cmbPU,   txtC, cmbCU, txtS, cmbSU, txtE,
-                                  txtF, cmdCalc, txtV, cmbVU, txtD, txtL};
-  for (std::size_t i = 1; i < std::size(order); ++i) {
-    QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));
-  }
+  const std::array<QWidget*, 13> order = {txtP, cmbPU,   txtC, cmbCU, txtS, cmbSU, txtE,
+                                          txtF, cmdCalc, txtV, cmbVU, txtD, txtL};
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 // Connected only after Form_Load, with the default texts already in their
@@ -206,10 +223,10 @@ void frmBrenmor::Form_Load() {
                       ToStd(txtE->text()), ToStd(txtV->text()));
 }
 
-void frmBrenmor::txtP_Change() { showUnitList(txtP, cmbPU); }
-void frmBrenmor::txtC_Change() { showUnitList(txtC, cmbCU); }
-void frmBrenmor::txtS_Change() { showUnitList(txtS, cmbSU); }
-void frmBrenmor::txtV_Change() { showUnitList(txtV, cmbVU); }
+void frmBrenmor::txtP_Change() { ShowUnitList(txtP, cmbPU); }
+void frmBrenmor::txtC_Change() { ShowUnitList(txtC, cmbCU); }
+void frmBrenmor::txtS_Change() { ShowUnitList(txtS, cmbSU); }
+void frmBrenmor::txtV_Change() { ShowUnitList(txtV, cmbVU); }
 void frmBrenmor::txtE_Change() { SetColour(txtE, QPalette::Text, kBlue); }
 
 void frmBrenmor::cmbPU_Click(int index) { commitWithUnit(Field::P, txtP, cmbPU, index); }
@@ -233,16 +250,6 @@ void frmBrenmor::cmdCalc_Click() {
   txtD->setText(ToQString(calc.dText));
   txtL->setText(ToQString(calc.lText));
   if (calc.error != brenmor::SizingError::None) showMessage(brenmor::Message(calc.error));
-}
-
-// An edited value is not committed yet: offer its units.
-void frmBrenmor::showUnitList(QLineEdit* box, QComboBox* list) {
-  list->show();
-  // With a current index left over from the last pick, picking that unit
-  // again would change nothing and go unnoticed.
-  list->setCurrentIndex(-1);
-  list->setEditText(kSelectUnits);
-  SetColour(box, QPalette::Text, kBlue);
 }
 
 void frmBrenmor::commitWithUnit(Field field, QLineEdit* box, QComboBox* list, int index) {
@@ -273,14 +280,6 @@ void frmBrenmor::showMessage(std::string_view text) {
   activateWindow();
 }
 
-// Switching to another application (or to the message box a rejection
-// shows), or opening a menu, is no move away from txtE.
-bool frmBrenmor::isRealFocusLoss(QEvent* event) const {
-  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-         QApplication::activePopupWidget() == nullptr;
-}
-
 // The mnemonic clicks without moving the focus, so a pending E would not be
 // checked first. Take the focus as a mouse press does, and click only if the
 // button kept it.
@@ -291,7 +290,7 @@ bool frmBrenmor::pressCalculateWithFocus() {
 }
 
 bool frmBrenmor::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == txtE && event->type() == QEvent::FocusOut && isRealFocusLoss(event)) {
+  if (watched == txtE && event->type() == QEvent::FocusOut && IsRealFocusLoss(event)) {
     txtE_LostFocus();
   } else if (watched == cmdCalc) {
     switch (event->type()) {

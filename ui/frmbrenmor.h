@@ -48,10 +48,8 @@ class frmBrenmor : public QWidget {
   void createControls();
   void arrangeTabOrder();
   void connectHandlers();
-  void showUnitList(QLineEdit* box, QComboBox* list);
   void commitWithUnit(brenmor::Field field, QLineEdit* box, QComboBox* list, int index);
   void showFText(const std::optional<std::string>& fText);
-  bool isRealFocusLoss(QEvent* event) const;
   bool pressCalculateWithFocus();
   void showMessage(std::string_view text);
 

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -98,7 +99,7 @@ class FrmBrenmorTest : public QObject {
   void calculateCommitsEFirst_data();
   void calculateCommitsEFirst();
   void rejectionDuringPressLeavesButtonUp();
-  void switchingWindowsDoesNotCheckE();
+  void otherWindowOrMenuDoesNotCheckE();
   void refusedCommitKeepsTextAndList();
   void refusedCalculationEmptiesDiameterAndLength();
   void coloursAsRendered();
@@ -469,7 +470,7 @@ void FrmBrenmorTest::rejectionDuringPressLeavesButtonUp() {
   QCOMPARE(clicks.count(), 1);
 }
 
-void FrmBrenmorTest::switchingWindowsDoesNotCheckE() {
+void FrmBrenmorTest::otherWindowOrMenuDoesNotCheckE() {
   typeInto(box("txtE"), "1.5");
   QWidget other;
   other.resize(100, 100);
@@ -480,7 +481,17 @@ void FrmBrenmorTest::switchingWindowsDoesNotCheckE() {
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
   QCOMPARE(messages(), QStringList());
   QCOMPARE(focused(), box("txtE"));
+
+  const QPoint inside(5, 5);
+  QContextMenuEvent menuRequest(QContextMenuEvent::Keyboard, inside,
+                                box("txtE")->mapToGlobal(inside));
+  QApplication::sendEvent(box("txtE"), &menuRequest);
+  QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+  QCOMPARE(messages(), QStringList());
   QCOMPARE(box("txtE")->text(), QString("1.5"));
+  QCOMPARE(window_->designState().Values().E, 0.8);
 }
 
 void FrmBrenmorTest::refusedCommitKeepsTextAndList() {

@@ -1,6 +1,6 @@
 # The front door: every target installs what is missing, then lets the CMake
 # presets do the work.
-.PHONY: deps build run test test-debug test-engine format format-check clean
+.PHONY: deps build run test test-debug test-engine fuzz fuzz-short format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -26,6 +26,21 @@ test-engine: deps
 	cmake --preset engine
 	cmake --build --preset engine
 	ctest --preset engine
+
+# Each libFuzzer target for a minute (FUZZ_SECONDS), from the checked-in seeds;
+# what it finds stays in build/fuzz/corpus.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz
+	for t in parse_value design_state; do \
+	  mkdir -p build/fuzz/corpus/$$t && \
+	  ./build/fuzz/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=1024 \
+	    -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	done
+
+fuzz-short:
+	$(MAKE) fuzz FUZZ_SECONDS=20
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

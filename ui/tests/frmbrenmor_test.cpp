@@ -18,38 +18,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "window_driver.h"
+
 namespace {
-
-// What a message box showed before the watchdog answered it.
-struct Shown {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon;
-  QMessageBox::StandardButtons buttons;
-};
-
-// Answers every modal message box with OK and records it, so that a test
-// fails on an unexpected box instead of hanging on it.
-class MessageBoxWatchdog : public QObject {
- public:
-  MessageBoxWatchdog() {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &MessageBoxWatchdog::answer);
-    timer_.start();
-  }
-  QList<Shown> take() { return std::exchange(shown_, {}); }
-
- private:
-  void answer() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
-    shown_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
-    QTest::keyClick(box, Qt::Key_Return);
-  }
-
-  QTimer timer_;
-  QList<Shown> shown_;
-};
 
 QColor Rgb(int r, int g, int b) { return {r, g, b}; }
 
@@ -107,62 +78,48 @@ class FrmBrenmorTest : public QObject {
  private:
   template <class T>
   T* child(const char* name) const {
-    T* widget = window_->findChild<T*>(QString::fromLatin1(name));
-    if (widget == nullptr) qFatal("no control %s", name);
-    return widget;
+    return driver_->child<T>(name);
   }
-  QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
-  QComboBox* list(const char* name) const { return child<QComboBox>(name); }
-  QWidget* focused() const { return QApplication::focusWidget(); }
-
+  QLineEdit* box(const char* name) const { return driver_->box(name); }
+  QComboBox* list(const char* name) const { return driver_->list(name); }
+  static QWidget* focused() { return WindowDriver::focused(); }
   void typeInto(QLineEdit* box, const QString& text);
   void pickUnit(QComboBox* list, int row);
-  void tab() { QTest::keyClick(focused(), Qt::Key_Tab); }
-  void pressCalculate() { QTest::mouseClick(child<QPushButton>("cmdCalc"), Qt::LeftButton); }
-  QStringList messages() {
-    QStringList texts;
-    for (const Shown& s : watchdog_->take()) texts << s.text;
-    return texts;
-  }
+  void tab() const { driver_->tab(); }
+  void pressCalculate() const { driver_->pressCalculate(); }
+  QStringList messages() { return watchdog_->takeTexts(); }
 
   std::unique_ptr<frmBrenmor> window_;
   std::unique_ptr<MessageBoxWatchdog> watchdog_;
+  std::unique_ptr<WindowDriver> driver_;
 };
 
 void FrmBrenmorTest::init() {
   watchdog_ = std::make_unique<MessageBoxWatchdog>();
   window_ = std::make_unique<frmBrenmor>();
+  driver_ = std::make_unique<WindowDriver>(window_.get());
   window_->show();
   window_->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
 void FrmBrenmorTest::cleanup() {
+  driver_.reset();
   window_.reset();
   const QStringList unexpected = messages();
   QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected message: " + unexpected.join(" | ")));
   watchdog_.reset();
 }
 
-// Replaces the box's text by typing, as a user who selects it all first.
+// The driver's input, with the checks that it reached the control.
 void FrmBrenmorTest::typeInto(QLineEdit* box, const QString& text) {
-  QTest::mouseClick(box, Qt::LeftButton);
-  QTRY_COMPARE(focused(), box);
-  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-  if (text.isEmpty()) {
-    QTest::keyClick(box, Qt::Key_Delete);
-  } else {
-    QTest::keyClicks(box, text);
-  }
+  driver_->typeInto(box, text);
+  QCOMPARE(box->text(), text);
 }
 
-// Opens the list from the keyboard and picks a row as a user would.
 void FrmBrenmorTest::pickUnit(QComboBox* list, int row) {
   QVERIFY(list->isVisible());
-  QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
-  QTRY_VERIFY(list->view()->isVisible());
-  list->view()->setCurrentIndex(list->model()->index(row, 0));
-  QTest::keyClick(list->view(), Qt::Key_Return);
+  WindowDriver::pickUnit(list, row);
   QTRY_VERIFY(!list->view()->isVisible());
 }
 
@@ -392,7 +349,7 @@ void FrmBrenmorTest::eCheckOnLeavingTheBox() {
   typeInto(box("txtE"), typed);
   QTest::keyClick(box("txtE"), Qt::Key(key));
 
-  const QList<Shown> boxes = watchdog_->take();
+  const QList<ShownMessage> boxes = watchdog_->take();
   QCOMPARE(boxes.size(), shown.size());
   if (!shown.isEmpty()) {
     QCOMPARE(boxes.front().text, shown.front());
@@ -428,7 +385,7 @@ void FrmBrenmorTest::calculateCommitsEFirst() {
   QFETCH(bool, byMnemonic);
   const auto calculate = [&] {
     if (byMnemonic) {
-      QTest::keyClick(focused(), Qt::Key_C, Qt::AltModifier);
+      driver_->altC();
     } else {
       pressCalculate();
     }

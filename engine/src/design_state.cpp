@@ -10,6 +10,12 @@ namespace {
 
 std::string FormatRounded(double x, int decimals) { return FormatValue(RoundTo(x, decimals)); }
 
+UnitCommit Refused(CommitError error) {
+  UnitCommit refused;
+  refused.error = error;
+  return refused;
+}
+
 }  // namespace
 
 double& DesignState::Input(Field field) {
@@ -52,10 +58,11 @@ bool DesignState::LoadDefaults(std::string_view textP, std::string_view textC,
 
 UnitCommit DesignState::CommitWithUnit(Field field, int unit, std::string_view text) {
   const std::optional<double> value = ConvertToBase(field, unit, text);
-  if (!value) return {.error = CommitError::UnknownUnit};
-  if (!std::isfinite(*value)) return {.error = CommitError::OutOfRange};
+  if (!value) return Refused(CommitError::UnknownUnit);
+  if (!std::isfinite(*value)) return Refused(CommitError::OutOfRange);
   Input(field) = *value;
-  UnitCommit result{.writtenBack = DisplayText(field, *value)};
+  UnitCommit result;
+  result.writtenBack = DisplayText(field, *value);
   if (field != Field::V) result.fText = RefreshF();
   return result;
 }

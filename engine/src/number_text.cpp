@@ -136,11 +136,13 @@ Decimal ToDecimal(double magnitude) {
   std::array<char, 32> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
                                     std::chars_format::scientific, kSignificantDigits - 1);
-  const std::string_view text(buffer.data(), result.ptr);
-  const std::size_t e = text.find('e');
+  // Always "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
+  const char* const exponent = buffer.data() + kSignificantDigits + 2;
   Decimal d;
-  d.digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
-  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), result.ptr, d.exponent);
+  d.digits.reserve(kSignificantDigits);
+  d.digits.push_back(buffer[0]);
+  d.digits.append(buffer.data() + 2, kSignificantDigits - 1);
+  std::from_chars(exponent + (*exponent == '+' ? 1 : 0), result.ptr, d.exponent);
   return d;
 }
 

@@ -61,13 +61,14 @@ VesselSize SizeVessel(double F, double V) {
   const double Dlo = RowDiameter(lo, V);
   const double Dhi = RowDiameter(hi, V);
   const double D = Dlo + (F - lo.Ft) * ((Dhi - Dlo) / (hi.Ft - lo.Ft));
-  if (!IsFinite(D)) return {SizingError::SizeOutOfRange};
-  if (!(D > 0)) return {SizingError::DiameterNotPositive};
-
   const double metres = D / kMmPerMetre;
   const double L = ((4 * V) / kCubicFeetPerCubicMetre) / (metres * metres * kPi) * kMmPerMetre;
-  if (!IsFinite(L)) return {SizingError::SizeOutOfRange};
-  return {SizingError::None, D, L};
+
+  // One test for the common case, so the checks stay off the critical path.
+  if (D > 0 && IsFinite(D) && IsFinite(L)) return {SizingError::None, D, L};
+  if (!IsFinite(D)) return {SizingError::SizeOutOfRange};
+  if (!(D > 0)) return {SizingError::DiameterNotPositive};
+  return {SizingError::SizeOutOfRange};
 }
 
 }  // namespace brenmor

@@ -1,6 +1,6 @@
 # The front door: every target installs what is missing, then lets the CMake
 # presets do the work.
-.PHONY: deps build run test test-debug test-engine fuzz fuzz-short format format-check clean
+.PHONY: deps build run test test-debug test-engine bench fuzz fuzz-short format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -26,6 +26,12 @@ test-engine: deps
 	cmake --preset engine
 	cmake --build --preset engine
 	ctest --preset engine
+
+# Speed and memory, measured side by side; writes bench/RESULTS.md.
+bench: deps
+	cmake --preset bench
+	cmake --build --preset bench
+	bench/run
 
 # Each libFuzzer target for a minute (FUZZ_SECONDS), from the checked-in seeds;
 # what it finds stays in build/fuzz/corpus.

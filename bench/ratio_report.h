@@ -1,0 +1,48 @@
+// Collects Google Benchmark's results by name, so that a benchmark binary can
+// print the ratios and targets that a script reads:
+//   ratio <name>: <value> (target <= <limit>) ok|MISS
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+class RecordingReporter : public benchmark::ConsoleReporter {
+ public:
+  RecordingReporter() : ConsoleReporter(OO_Tabular) {}
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& run : runs) {
+      nanoseconds_[run.benchmark_name()] =
+          run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  double ns(const std::string& name) const {
+    const auto found = nanoseconds_.find(name);
+    return found == nanoseconds_.end() ? 0 : found->second;
+  }
+
+ private:
+  std::map<std::string, double> nanoseconds_;
+};
+
+// One line per target; returns whether it was met.
+inline bool ReportTarget(const char* kind, const std::string& name, double value, double limit,
+                         const char* unit = "") {
+  const bool ok = value <= limit;
+  std::printf("%s %s: %.3g%s (target <= %g%s) %s\n", kind, name.c_str(), value, unit, limit, unit,
+              ok ? "ok" : "MISS");
+  return ok;
+}
+
+// Runs the registered benchmarks with the command line's options.
+inline RecordingReporter RunBenchmarks(int argc, char* argv[]) {
+  benchmark::Initialize(&argc, argv);
+  RecordingReporter reporter;  // tabular, without colour codes in a log
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  benchmark::Shutdown();
+  return reporter;
+}

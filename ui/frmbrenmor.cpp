@@ -108,6 +108,7 @@ frmBrenmor::frmBrenmor(QWidget* parent) : QWidget(parent) {
   setFixedSize(Twips(0, 0, 5505, 3615).size());
 
   createControls();
+  describeControls();
   arrangeTabOrder();
   Form_Load();
   connectHandlers();
@@ -191,6 +192,50 @@ void frmBrenmor::createControls() {
   Label9 = label("Label9", QStringLiteral("Rev.Z"), Twips(960, 3240, 1575, 255));
   Label10 = label("Label10", QStringLiteral("29-Sep-2012"), Twips(2640, 3240, 1095, 255));
   Label10->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+}
+
+// What a screen reader says of each control, and the help shown on hover.
+// Each box is named by its caption; the captions take no mnemonic.
+void frmBrenmor::describeControls() {
+  const std::array<std::pair<QLabel*, QLineEdit*>, 8> captions = {{
+      {Label6, txtV},
+      {Label1, txtP},
+      {Label2, txtC},
+      {Label4, txtS},
+      {Label3, txtE},
+      {Label5, txtF},
+      {Label7, txtD},
+      {Label8, txtL},
+  }};
+  for (const auto& [caption, box] : captions) caption->setBuddy(box);
+
+  txtV->setToolTip(
+      tr("Volume the vessel must hold, in cubic feet: type it, then pick ft^3 or "
+         "m^3 from the list beside the box."));
+  txtP->setToolTip(
+      tr("Design pressure, in psi: type it, then pick psi, bar or atm from the list "
+         "beside the box."));
+  txtC->setToolTip(
+      tr("Corrosion allowance, in inches: type it, then pick in or mm from the list "
+         "beside the box."));
+  txtS->setToolTip(
+      tr("Allowable stress of the material, in psi: type it, then pick psi, bar or "
+         "atm from the list beside the box."));
+  txtE->setToolTip(
+      tr("Weld joint efficiency, a number up to 1 with no unit: it is taken in when "
+         "you leave the box."));
+  txtF->setToolTip(
+      tr("Vessel factor F = P / (C S E), in 1/in, worked out again whenever P, C, S "
+         "or E is taken in."));
+  txtD->setToolTip(tr("Optimum diameter of the vessel, in millimetres, from the last Calculate."));
+  txtL->setToolTip(tr("Length or height that holds the volume at that diameter, in millimetres."));
+
+  cmbVU->setAccessibleName(tr("Units of vessel volume"));
+  cmbPU->setAccessibleName(tr("Units of design pressure"));
+  cmbCU->setAccessibleName(tr("Units of corrosion allowance"));
+  cmbSU->setAccessibleName(tr("Units of stress value"));
+  Image1->setAccessibleName(tr("Brenmor logo"));
+  findChild<QFrame*>(QStringLiteral("Line1"))->setAccessibleName(tr("Separator"));
 }
 
 // The volume box is the top row but comes after the button: the design is

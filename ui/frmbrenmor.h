@@ -46,6 +46,7 @@ class frmBrenmor : public QWidget {
   void cmdCalc_Click();
 
   void createControls();
+  void describeControls();
   void arrangeTabOrder();
   void connectHandlers();
   void commitWithUnit(brenmor::Field field, QLineEdit* box, QComboBox* list, int index);

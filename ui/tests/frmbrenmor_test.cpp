@@ -16,6 +16,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <clocale>
 #include <memory>
 
 #include "window_driver.h"
@@ -74,6 +75,13 @@ class FrmBrenmorTest : public QObject {
   void refusedCommitKeepsTextAndList();
   void refusedCalculationEmptiesDiameterAndLength();
   void coloursAsRendered();
+  void screenReaderNamesEveryControl_data();
+  void screenReaderNamesEveryControl();
+  void messageBoxIsRead();
+  void wholeJobFromTheKeyboard();
+  void inputsAndOutputsExplainThemselves();
+  void scaledWindowDrawsEveryControlScaled();
+  void writtenBackValueCommitsBackToItself();
 
  private:
   template <class T>
@@ -512,6 +520,135 @@ void FrmBrenmorTest::coloursAsRendered() {
   QVERIFY(PixelsOf(box("txtC"), red) > 0);
   QVERIFY(PixelsOf(box("txtP"), blue) > 0);
   QVERIFY(PixelsOf(box("txtD"), Rgb(0, 192, 0)) > 0);
+}
+
+void FrmBrenmorTest::screenReaderNamesEveryControl_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<int>("role");
+  QTest::addColumn<QString>("name");
+  const std::pair<const char*, const char*> captions[] = {
+      {"Label6", "Vessel (ft^3)"},
+      {"Label1", "Design pressure (psi) [P]"},
+      {"Label2", "Corrosion allowance (in) [C]"},
+      {"Label4", "Stress value of material (psi) [S]"},
+      {"Label3", "Joint Efficiency [E]"},
+      {"Label5", "F (1/in)"},
+      {"Label7", "Diameter (mm)"},
+      {"Label8", "Length or Height (mm)"},
+  };
+  const char* boxes[] = {"txtV", "txtP", "txtC", "txtS", "txtE", "txtF", "txtD", "txtL"};
+  for (std::size_t i = 0; i < std::size(boxes); ++i) {
+    QTest::newRow(captions[i].first)
+        << captions[i].first << int(QAccessible::StaticText) << captions[i].second;
+    QTest::newRow(boxes[i]) << boxes[i] << int(QAccessible::EditableText) << captions[i].second;
+  }
+  QTest::newRow("cmbVU") << "cmbVU" << int(QAccessible::ComboBox) << "Units of vessel volume";
+  QTest::newRow("cmbPU") << "cmbPU" << int(QAccessible::ComboBox) << "Units of design pressure";
+  QTest::newRow("cmbCU") << "cmbCU" << int(QAccessible::ComboBox) << "Units of corrosion allowance";
+  QTest::newRow("cmbSU") << "cmbSU" << int(QAccessible::ComboBox) << "Units of stress value";
+  QTest::newRow("cmdCalc") << "cmdCalc" << int(QAccessible::Button) << "Calculate";
+  QTest::newRow("Image1") << "Image1" << int(QAccessible::Graphic) << "Brenmor logo";
+  QTest::newRow("Line1") << "Line1" << int(QAccessible::Border) << "Separator";
+  QTest::newRow("Label9") << "Label9" << int(QAccessible::StaticText) << "Rev.Z";
+  QTest::newRow("Label10") << "Label10" << int(QAccessible::StaticText) << "29-Sep-2012";
+}
+
+// Walks the window as a screen reader does, from its accessible root down.
+void FrmBrenmorTest::screenReaderNamesEveryControl() {
+  QFETCH(QString, control);
+  QFETCH(int, role);
+  QFETCH(QString, name);
+  QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window_.get());
+  QCOMPARE(root->text(QAccessible::Name), QString("Brenmor"));
+  QAccessibleInterface* found = nullptr;
+  for (int i = 0; i < root->childCount() && found == nullptr; ++i) {
+    QAccessibleInterface* child = root->child(i);
+    if (child->object()->objectName() == control) found = child;
+  }
+  QVERIFY2(found != nullptr, "not among the window's accessible children");
+  QCOMPARE(int(found->role()), role);
+  QCOMPARE(found->text(QAccessible::Name), name);
+}
+
+void FrmBrenmorTest::messageBoxIsRead() {
+  typeInto(box("txtE"), "1.5");
+  tab();
+  const QList<ShownMessage> boxes = watchdog_->take();
+  QCOMPARE(boxes.size(), 1);
+  QCOMPARE(boxes.front().accessibleRole, QAccessible::AlertMessage);
+  QCOMPARE(boxes.front().accessibleText, QString("E must be less than 1"));
+}
+
+// The road of one calculation without the mouse.
+void FrmBrenmorTest::wholeJobFromTheKeyboard() {
+  QCOMPARE(focused(), box("txtP"));
+  driver_->key(Qt::Key_A, Qt::ControlModifier);
+  driver_->keys("10");
+  driver_->key(Qt::Key_Tab);
+  QCOMPARE(focused(), list("cmbPU"));
+  driver_->key(Qt::Key_Down, Qt::AltModifier);
+  QTRY_VERIFY(list("cmbPU")->view()->isVisible());
+  driver_->key(Qt::Key_Down);  // the list opens on its first unit
+  driver_->key(Qt::Key_Return);
+  QTRY_COMPARE(box("txtP")->text(), QString("145.038"));
+  QCOMPARE(box("txtF")->text(), QString("0.181"));
+
+  driver_->key(Qt::Key_Tab);
+  driver_->key(Qt::Key_Tab);
+  QCOMPARE(focused(), box("txtE"));
+  driver_->key(Qt::Key_A, Qt::ControlModifier);
+  driver_->keys("0.8");
+  driver_->key(Qt::Key_C, Qt::AltModifier);
+  QCOMPARE(box("txtD")->text(), QString("1562"));
+  QCOMPARE(box("txtL")->text(), QString("14782"));
+}
+
+void FrmBrenmorTest::inputsAndOutputsExplainThemselves() {
+  const std::pair<const char*, const char*> inputs[] = {
+      {"txtP", "psi"}, {"txtC", "inches"}, {"txtS", "psi"}, {"txtV", "cubic feet"}};
+  for (const auto& [name, unit] : inputs) {
+    const QString tip = box(name)->toolTip();
+    QVERIFY2(tip.contains(unit) && tip.contains("list beside"), name);
+  }
+  QVERIFY(box("txtE")->toolTip().contains("leave the box"));
+  for (const char* name : {"txtF", "txtD", "txtL"}) QVERIFY2(!box(name)->toolTip().isEmpty(), name);
+}
+
+// Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn
+// that much larger, with every control on its rectangle scaled.
+void FrmBrenmorTest::scaledWindowDrawsEveryControlScaled() {
+  const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
+                          ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
+                          : 1.0;
+  QCOMPARE(window_->devicePixelRatioF(), scale);
+  const QImage image = window_->grab().toImage();
+  QCOMPARE(image.size(), QSize(367, 241) * scale);
+  const QColor lightGreen(192, 255, 192);
+  const std::pair<const char*, QRect> outputs[] = {
+      {"txtF", {176, 144, 65, 19}}, {"txtD", {176, 168, 65, 19}}, {"txtL", {176, 192, 65, 19}}};
+  for (const auto& [name, pixels] : outputs) {
+    const QRect drawn(pixels.topLeft() * scale, pixels.size() * scale);
+    const int y = drawn.center().y();
+    QVERIFY2(image.pixelColor(drawn.left() + int(4 * scale), y) == lightGreen, name);
+    QVERIFY2(image.pixelColor(drawn.right() - int(4 * scale), y) == lightGreen, name);
+    QVERIFY2(image.pixelColor(drawn.left() - int(2 * scale), y) != lightGreen, name);
+    QVERIFY2(image.pixelColor(drawn.right() + int(2 * scale), y) != lightGreen, name);
+  }
+}
+
+// A value written back into its box reads back as itself, in any locale.
+void FrmBrenmorTest::writtenBackValueCommitsBackToItself() {
+  if (qEnvironmentVariable("LC_ALL").startsWith("de_DE")) {
+    QCOMPARE(QString(std::localeconv()->decimal_point), QString(","));
+  }
+  typeInto(box("txtP"), "10");
+  pickUnit(list("cmbPU"), 1);
+  QCOMPARE(box("txtP")->text(), QString("145.038"));
+  typeInto(box("txtP"), "145.038");
+  pickUnit(list("cmbPU"), 0);
+  QCOMPARE(box("txtP")->text(), QString("145.038"));
+  QCOMPARE(window_->designState().Values().P, 145.038);
+  QCOMPARE(box("txtF")->text(), QString("0.181"));
 }
 
 int main(int argc, char* argv[]) {

@@ -3,6 +3,7 @@
 // fails on an unexpected box instead of hanging on it.
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -21,6 +22,8 @@ struct ShownMessage {
   QString text;
   QMessageBox::Icon icon;
   QMessageBox::StandardButtons buttons;
+  QAccessible::Role accessibleRole;  // as a screen reader is told
+  QString accessibleText;
 };
 
 class MessageBoxWatchdog : public QObject {
@@ -41,7 +44,9 @@ class MessageBoxWatchdog : public QObject {
   void answer() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr || !box->isVisible()) return;
-    shown_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    QAccessibleInterface* read = QAccessible::queryAccessibleInterface(box);
+    shown_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                   read->role(), read->text(QAccessible::Value)});
     QTest::keyClick(box, Qt::Key_Return);
   }
 
@@ -84,8 +89,18 @@ class WindowDriver {
     QTest::keyClick(list->view(), Qt::Key_Return);
   }
 
-  // Keys go where the keyboard focus is, or to the window while it has none.
-  QWidget* keyboardTarget() const { return focused() != nullptr ? focused() : window_; }
+  // Keys go to an open popup, else where the keyboard focus is, or to the
+  // window while it has none.
+  QWidget* keyboardTarget() const {
+    if (QWidget* popup = QApplication::activePopupWidget()) {
+      return popup->focusWidget() != nullptr ? popup->focusWidget() : popup;
+    }
+    return focused() != nullptr ? focused() : window_;
+  }
+  void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+    QTest::keyClick(keyboardTarget(), key, modifiers);
+  }
+  void keys(const QString& text) const { QTest::keyClicks(keyboardTarget(), text); }
   void tab() const { QTest::keyClick(keyboardTarget(), Qt::Key_Tab); }
   void altC() const { QTest::keyClick(keyboardTarget(), Qt::Key_C, Qt::AltModifier); }
   void pressCalculate() const { QTest::mouseClick(calculateButton(), Qt::LeftButton); }

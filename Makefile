@@ -1,6 +1,6 @@
 # The front door: every target installs what is missing, then lets the CMake
 # presets do the work.
-.PHONY: deps build run test test-debug test-engine bench fuzz fuzz-short format format-check clean
+.PHONY: deps build run package test test-debug test-engine bench fuzz fuzz-short format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -11,6 +11,10 @@ build: deps
 
 run: build
 	./build/default/app/brenmor
+
+# A Debian package of the default build, in build/package.
+package: build
+	cpack --config build/default/CPackConfig.cmake -B build/package
 
 test: build
 	ctest --preset default

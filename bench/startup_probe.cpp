@@ -44,7 +44,7 @@ int main(int argc, char* argv[]) {
   const char* kind = argc > 1 ? argv[1] : "window";
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brenmor"));
-  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setApplicationVersion(QStringLiteral(BRENMOR_VERSION));
   std::unique_ptr<QWidget> window;
   if (std::strcmp(kind, "window") != 0) {
     window = std::make_unique<QWidget>();

@@ -651,13 +651,6 @@ void FrmBrenmorTest::writtenBackValueCommitsBackToItself() {
   QCOMPARE(box("txtF")->text(), QString("0.181"));
 }
 
-int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  FrmBrenmorTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return RunWindowTest<FrmBrenmorTest>(argc, argv); }
 
 #include "frmbrenmor_test.moc"

@@ -189,13 +189,6 @@ QString MonkeyTest::check() const {
   return {};
 }
 
-int main(int argc, char* argv[]) {
-  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  QApplication app(argc, argv);
-  MonkeyTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return RunWindowTest<MonkeyTest>(argc, argv); }
 
 #include "monkey_test.moc"

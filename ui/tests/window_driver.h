@@ -108,3 +108,15 @@ class WindowDriver {
  private:
   frmBrenmor* window_;
 };
+
+// main() of a window test: Qt's offscreen platform unless a display is set,
+// so that the tests need no X server.
+template <class Test>
+int RunWindowTest(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  QApplication app(argc, argv);
+  Test test;
+  return QTest::qExec(&test, argc, argv);
+}

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -97,8 +96,8 @@ bool IsRealFocusLoss(QEvent* event) {
 }  // namespace
 
 frmBrenmor::frmBrenmor(QWidget* parent) : QWidget(parent) {
-  // The window's font is not on Linux; Liberation Sans has the metrics of the
-  // face it was drawn with, so every caption fits its rectangle.
+  // The window's face is not on Linux. Liberation Sans is the nearest that
+  // Debian ships; the few texts it draws too wide are condensed to fit.
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont font(QStringLiteral("MS Sans Serif"));
   font.setPointSizeF(8.25);
@@ -173,9 +172,9 @@ void frmBrenmor::createControls() {
   Label3 = label("Label3", QStringLiteral("Joint Efficiency [E]"), Twips(240, 1560, 2295, 255));
   txtE = input("txtE", QStringLiteral("0.8"), Twips(2640, 1560, 975, 285));
 
-  auto* line = Named(new QFrame(this), "Line1", Twips(120, 1920, 5175, 15));
-  line->setFrameShape(QFrame::HLine);
-  line->setFrameShadow(QFrame::Plain);
+  Line1 = Named(new QFrame(this), "Line1", Twips(120, 1920, 5175, 15));
+  Line1->setFrameShape(QFrame::HLine);
+  Line1->setFrameShadow(QFrame::Plain);
 
   Label5 = label("Label5", QStringLiteral("F (1/in)"), Twips(240, 2160, 2295, 255));
   txtF = output("txtF", Twips(2640, 2160, 975, 285));
@@ -235,7 +234,7 @@ void frmBrenmor::describeControls() {
   cmbCU->setAccessibleName(tr("Units of corrosion allowance"));
   cmbSU->setAccessibleName(tr("Units of stress value"));
   Image1->setAccessibleName(tr("Brenmor logo"));
-  findChild<QFrame*>(QStringLiteral("Line1"))->setAccessibleName(tr("Separator"));
+  Line1->setAccessibleName(tr("Separator"));
 }
 
 // The volume box is the top row but comes after the button: the design is

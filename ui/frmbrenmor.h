@@ -15,6 +15,7 @@
 #include "brenmor/design_state.h"
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -79,5 +80,6 @@ class frmBrenmor : public QWidget {
   QComboBox* cmbSU;
   QComboBox* cmbVU;
   QPushButton* cmdCalc;
+  QFrame* Line1;
   QLabel* Image1;
 };

@@ -113,7 +113,11 @@ double ParseValue(std::string_view text) {
 }
 
 double RoundTo(double x, int decimals) {
-  const double scale = std::pow(10.0, decimals);
+  // Exact powers of ten for the decimals the window uses, without a pow call.
+  static constexpr std::array<double, 8> kScales = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7};
+  const double scale = decimals >= 0 && decimals < static_cast<int>(kScales.size())
+                           ? kScales[static_cast<std::size_t>(decimals)]
+                           : std::pow(10.0, decimals);
   const double scaled = x * scale;
   // From 2^52 up every double is a whole number: there is nothing to round,
   // and scaling back could only lose bits (or overflow).

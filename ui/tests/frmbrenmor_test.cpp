@@ -86,42 +86,34 @@ class FrmBrenmorTest : public QObject {
  private:
   template <class T>
   T* child(const char* name) const {
-    return driver_->child<T>(name);
+    return ui_->driver.child<T>(name);
   }
-  QLineEdit* box(const char* name) const { return driver_->box(name); }
-  QComboBox* list(const char* name) const { return driver_->list(name); }
+  QLineEdit* box(const char* name) const { return ui_->driver.box(name); }
+  QComboBox* list(const char* name) const { return ui_->driver.list(name); }
   static QWidget* focused() { return WindowDriver::focused(); }
   void typeInto(QLineEdit* box, const QString& text);
   void pickUnit(QComboBox* list, int row);
-  void tab() const { driver_->tab(); }
-  void pressCalculate() const { driver_->pressCalculate(); }
-  QStringList messages() { return watchdog_->takeTexts(); }
+  void tab() const { ui_->driver.tab(); }
+  void pressCalculate() const { ui_->driver.pressCalculate(); }
+  QStringList messages() { return ui_->watchdog.takeTexts(); }
 
-  std::unique_ptr<frmBrenmor> window_;
-  std::unique_ptr<MessageBoxWatchdog> watchdog_;
-  std::unique_ptr<WindowDriver> driver_;
+  std::unique_ptr<WindowUnderTest> ui_;
 };
 
 void FrmBrenmorTest::init() {
-  watchdog_ = std::make_unique<MessageBoxWatchdog>();
-  window_ = std::make_unique<frmBrenmor>();
-  driver_ = std::make_unique<WindowDriver>(window_.get());
-  window_->show();
-  window_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  ui_ = std::make_unique<WindowUnderTest>();
+  QVERIFY(ui_->open());
 }
 
 void FrmBrenmorTest::cleanup() {
-  driver_.reset();
-  window_.reset();
   const QStringList unexpected = messages();
+  ui_.reset();
   QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected message: " + unexpected.join(" | ")));
-  watchdog_.reset();
 }
 
 // The driver's input, with the checks that it reached the control.
 void FrmBrenmorTest::typeInto(QLineEdit* box, const QString& text) {
-  driver_->typeInto(box, text);
+  ui_->driver.typeInto(box, text);
   QCOMPARE(box->text(), text);
 }
 
@@ -132,9 +124,9 @@ void FrmBrenmorTest::pickUnit(QComboBox* list, int row) {
 }
 
 void FrmBrenmorTest::opensWithDefaultsRedAndListsHidden() {
-  QCOMPARE(window_->windowTitle(), QString("Brenmor"));
-  QCOMPARE(window_->size(), QSize(367, 241));
-  QCOMPARE(window_->minimumSize(), window_->maximumSize());
+  QCOMPARE(ui_->window.windowTitle(), QString("Brenmor"));
+  QCOMPARE(ui_->window.size(), QSize(367, 241));
+  QCOMPARE(ui_->window.minimumSize(), ui_->window.maximumSize());
   for (const char* name : {"txtF", "txtD", "txtL"}) {
     QVERIFY2(box(name)->text().isEmpty(), name);
     QVERIFY2(box(name)->isReadOnly(), name);
@@ -150,7 +142,7 @@ void FrmBrenmorTest::opensWithDefaultsRedAndListsHidden() {
   QCOMPARE(box("txtV")->text(), QString("1000"));
   QCOMPARE(focused(), box("txtP"));
 
-  const brenmor::DesignValues& design = window_->designState().Values();
+  const brenmor::DesignValues& design = ui_->window.designState().Values();
   QCOMPARE(design.P, 100.0);
   QCOMPARE(design.C, 0.0625);
   QCOMPARE(design.S, 16000.0);
@@ -199,8 +191,8 @@ void FrmBrenmorTest::layoutLandsOnItsPixels() {
 }
 
 void FrmBrenmorTest::captionsFitTheirRectangles() {
-  QCOMPARE(QFontInfo(window_->font()).family(), QString("Liberation Sans"));
-  for (QLabel* label : window_->findChildren<QLabel*>()) {
+  QCOMPARE(QFontInfo(ui_->window.font()).family(), QString("Liberation Sans"));
+  for (QLabel* label : ui_->window.findChildren<QLabel*>()) {
     if (label->text().isEmpty()) continue;
     const QFontMetricsF metrics(label->font());
     QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->contentsRect().width(),
@@ -278,7 +270,7 @@ void FrmBrenmorTest::volumePickLeavesFAlone() {
   QCOMPARE(box("txtV")->text(), QString("705.751"));
   QVERIFY(list("cmbVU")->isHidden());
   QCOMPARE(fChanges.count(), 0);
-  QCOMPARE(window_->designState().Values().V, 20 * std::pow(3.28, 3));
+  QCOMPARE(ui_->window.designState().Values().V, 20 * std::pow(3.28, 3));
 }
 
 void FrmBrenmorTest::writtenBackTextEqualToTypedRaisesNoChange() {
@@ -306,7 +298,7 @@ void FrmBrenmorTest::sameUnitCanBePickedAgain() {
   QCOMPARE(focused(), list("cmbPU"));
   QTest::keyClick(list("cmbPU"), Qt::Key_Down);
   QCOMPARE(box("txtP")->text(), QString("20"));
-  QCOMPARE(window_->designState().Values().P, 20.0);
+  QCOMPARE(ui_->window.designState().Values().P, 20.0);
   QVERIFY(list("cmbPU")->isHidden());
 
   typeInto(box("txtP"), "10");
@@ -322,7 +314,7 @@ void FrmBrenmorTest::textTypedIntoAListCommitsNothing() {
   QTest::keyClicks(focused(), "bar");
   QTest::keyClick(focused(), Qt::Key_Return);
   tab();
-  QCOMPARE(window_->designState().Values().P, 100.0);
+  QCOMPARE(ui_->window.designState().Values().P, 100.0);
   QCOMPARE(box("txtP")->text(), QString("10"));
   QVERIFY(list("cmbPU")->isVisible());
   QCOMPARE(list("cmbPU")->count(), 3);
@@ -357,7 +349,7 @@ void FrmBrenmorTest::eCheckOnLeavingTheBox() {
   typeInto(box("txtE"), typed);
   QTest::keyClick(box("txtE"), Qt::Key(key));
 
-  const QList<ShownMessage> boxes = watchdog_->take();
+  const QList<ShownMessage> boxes = ui_->watchdog.take();
   QCOMPARE(boxes.size(), shown.size());
   if (!shown.isEmpty()) {
     QCOMPARE(boxes.front().text, shown.front());
@@ -367,7 +359,7 @@ void FrmBrenmorTest::eCheckOnLeavingTheBox() {
     QCOMPARE(box("txtE")->text(), QString());
     QTRY_COMPARE(focused(), box("txtE"));
   }
-  QCOMPARE(window_->designState().Values().E, committed);
+  QCOMPARE(ui_->window.designState().Values().E, committed);
   QCOMPARE(box("txtF")->text(), fText);
 }
 
@@ -379,7 +371,7 @@ void FrmBrenmorTest::emptiedEBoxCommitsZeroWhenLeft() {
   QTRY_COMPARE(focused(), box("txtE"));
   tab();
   QCOMPARE(focused(), box("txtF"));
-  QCOMPARE(window_->designState().Values().E, 0.0);
+  QCOMPARE(ui_->window.designState().Values().E, 0.0);
   QCOMPARE(box("txtF")->text(), QString("0.125"));
 }
 
@@ -393,7 +385,7 @@ void FrmBrenmorTest::calculateCommitsEFirst() {
   QFETCH(bool, byMnemonic);
   const auto calculate = [&] {
     if (byMnemonic) {
-      driver_->altC();
+      ui_->driver.altC();
     } else {
       pressCalculate();
     }
@@ -402,7 +394,7 @@ void FrmBrenmorTest::calculateCommitsEFirst() {
   typeInto(box("txtE"), "0.5");
   calculate();
   QCOMPARE(focused(), child<QWidget>("cmdCalc"));
-  QCOMPARE(window_->designState().Values().E, 0.5);
+  QCOMPARE(ui_->window.designState().Values().E, 0.5);
   QCOMPARE(box("txtF")->text(), QString("0.2"));
   QCOMPARE(box("txtD")->text(), QString("1516"));
 
@@ -411,7 +403,7 @@ void FrmBrenmorTest::calculateCommitsEFirst() {
   QCOMPARE(messages(), QStringList{"E must be less than 1"});
   QTRY_COMPARE(focused(), box("txtE"));
   QCOMPARE(box("txtE")->text(), QString());
-  QCOMPARE(window_->designState().Values().E, 0.5);
+  QCOMPARE(ui_->window.designState().Values().E, 0.5);
   // No calculation ran for that press.
   QCOMPARE(box("txtD")->text(), QString("1516"));
 }
@@ -442,8 +434,8 @@ void FrmBrenmorTest::otherWindowOrMenuDoesNotCheckE() {
   other.show();
   other.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&other));
-  window_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  ui_->window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&ui_->window));
   QCOMPARE(messages(), QStringList());
   QCOMPARE(focused(), box("txtE"));
 
@@ -456,7 +448,7 @@ void FrmBrenmorTest::otherWindowOrMenuDoesNotCheckE() {
   QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
   QCOMPARE(messages(), QStringList());
   QCOMPARE(box("txtE")->text(), QString("1.5"));
-  QCOMPARE(window_->designState().Values().E, 0.8);
+  QCOMPARE(ui_->window.designState().Values().E, 0.8);
 }
 
 void FrmBrenmorTest::refusedCommitKeepsTextAndList() {
@@ -466,12 +458,12 @@ void FrmBrenmorTest::refusedCommitKeepsTextAndList() {
   QCOMPARE(box("txtP")->text(), QString("1E400"));
   QVERIFY(list("cmbPU")->isVisible());
   QCOMPARE(list("cmbPU")->currentText(), QString("<< Select Units >>"));
-  QCOMPARE(window_->designState().Values().P, 100.0);
+  QCOMPARE(ui_->window.designState().Values().P, 100.0);
 
   typeInto(box("txtS"), "1E308");
   pickUnit(list("cmbSU"), 1);
   QCOMPARE(messages(), QStringList{"Stress value is out of range"});
-  QCOMPARE(window_->designState().Values().S, 16000.0);
+  QCOMPARE(ui_->window.designState().Values().S, 16000.0);
 }
 
 void FrmBrenmorTest::refusedCalculationEmptiesDiameterAndLength() {
@@ -516,7 +508,7 @@ void FrmBrenmorTest::coloursAsRendered() {
   other.show();
   other.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&other));
-  QVERIFY(!window_->isActiveWindow());
+  QVERIFY(!ui_->window.isActiveWindow());
   QVERIFY(PixelsOf(box("txtC"), red) > 0);
   QVERIFY(PixelsOf(box("txtP"), blue) > 0);
   QVERIFY(PixelsOf(box("txtD"), Rgb(0, 192, 0)) > 0);
@@ -558,7 +550,7 @@ void FrmBrenmorTest::screenReaderNamesEveryControl() {
   QFETCH(QString, control);
   QFETCH(int, role);
   QFETCH(QString, name);
-  QAccessibleInterface* root = QAccessible::queryAccessibleInterface(window_.get());
+  QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&ui_->window);
   QCOMPARE(root->text(QAccessible::Name), QString("Brenmor"));
   QAccessibleInterface* found = nullptr;
   for (int i = 0; i < root->childCount() && found == nullptr; ++i) {
@@ -573,7 +565,7 @@ void FrmBrenmorTest::screenReaderNamesEveryControl() {
 void FrmBrenmorTest::messageBoxIsRead() {
   typeInto(box("txtE"), "1.5");
   tab();
-  const QList<ShownMessage> boxes = watchdog_->take();
+  const QList<ShownMessage> boxes = ui_->watchdog.take();
   QCOMPARE(boxes.size(), 1);
   QCOMPARE(boxes.front().accessibleRole, QAccessible::AlertMessage);
   QCOMPARE(boxes.front().accessibleText, QString("E must be less than 1"));
@@ -582,23 +574,23 @@ void FrmBrenmorTest::messageBoxIsRead() {
 // The road of one calculation without the mouse.
 void FrmBrenmorTest::wholeJobFromTheKeyboard() {
   QCOMPARE(focused(), box("txtP"));
-  driver_->key(Qt::Key_A, Qt::ControlModifier);
-  driver_->keys("10");
-  driver_->key(Qt::Key_Tab);
+  ui_->driver.key(Qt::Key_A, Qt::ControlModifier);
+  ui_->driver.keys("10");
+  ui_->driver.key(Qt::Key_Tab);
   QCOMPARE(focused(), list("cmbPU"));
-  driver_->key(Qt::Key_Down, Qt::AltModifier);
+  ui_->driver.key(Qt::Key_Down, Qt::AltModifier);
   QTRY_VERIFY(list("cmbPU")->view()->isVisible());
-  driver_->key(Qt::Key_Down);  // the list opens on its first unit
-  driver_->key(Qt::Key_Return);
+  ui_->driver.key(Qt::Key_Down);  // the list opens on its first unit
+  ui_->driver.key(Qt::Key_Return);
   QTRY_COMPARE(box("txtP")->text(), QString("145.038"));
   QCOMPARE(box("txtF")->text(), QString("0.181"));
 
-  driver_->key(Qt::Key_Tab);
-  driver_->key(Qt::Key_Tab);
+  ui_->driver.key(Qt::Key_Tab);
+  ui_->driver.key(Qt::Key_Tab);
   QCOMPARE(focused(), box("txtE"));
-  driver_->key(Qt::Key_A, Qt::ControlModifier);
-  driver_->keys("0.8");
-  driver_->key(Qt::Key_C, Qt::AltModifier);
+  ui_->driver.key(Qt::Key_A, Qt::ControlModifier);
+  ui_->driver.keys("0.8");
+  ui_->driver.key(Qt::Key_C, Qt::AltModifier);
   QCOMPARE(box("txtD")->text(), QString("1562"));
   QCOMPARE(box("txtL")->text(), QString("14782"));
 }
@@ -620,8 +612,8 @@ void FrmBrenmorTest::scaledWindowDrawsEveryControlScaled() {
   const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR")
                           ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
                           : 1.0;
-  QCOMPARE(window_->devicePixelRatioF(), scale);
-  const QImage image = window_->grab().toImage();
+  QCOMPARE(ui_->window.devicePixelRatioF(), scale);
+  const QImage image = ui_->window.grab().toImage();
   QCOMPARE(image.size(), QSize(367, 241) * scale);
   const QColor lightGreen(192, 255, 192);
   const std::pair<const char*, QRect> outputs[] = {
@@ -647,7 +639,7 @@ void FrmBrenmorTest::writtenBackValueCommitsBackToItself() {
   typeInto(box("txtP"), "145.038");
   pickUnit(list("cmbPU"), 0);
   QCOMPARE(box("txtP")->text(), QString("145.038"));
-  QCOMPARE(window_->designState().Values().P, 145.038);
+  QCOMPARE(ui_->window.designState().Values().P, 145.038);
   QCOMPARE(box("txtF")->text(), QString("0.181"));
 }
 

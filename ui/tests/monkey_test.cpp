@@ -79,9 +79,7 @@ class MonkeyTest : public QObject {
   QString check() const;
 
   std::mt19937 random_;
-  std::unique_ptr<frmBrenmor> window_;
-  std::unique_ptr<WindowDriver> driver_;
-  std::unique_ptr<MessageBoxWatchdog> watchdog_;
+  std::unique_ptr<WindowUnderTest> ui_;
   std::array<bool, kRows.size()> edited_{};  // edited since the last pick
   std::array<int, 7> done_{};                // actions carried out, by kind
   int messages_ = 0;
@@ -92,12 +90,8 @@ void MonkeyTest::randomActionsKeepTheWindowsPromises() {
                             ? qEnvironmentVariableIntValue("BRENMOR_MONKEY_SEED")
                             : 20261208U;
   random_.seed(seed);
-  watchdog_ = std::make_unique<MessageBoxWatchdog>();
-  window_ = std::make_unique<frmBrenmor>();
-  driver_ = std::make_unique<WindowDriver>(window_.get());
-  window_->show();
-  window_->activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  ui_ = std::make_unique<WindowUnderTest>();
+  QVERIFY(ui_->open());
 
   for (int step = 0, acted = 0; acted < kActions; ++step) {
     const int action = static_cast<int>(random_() % 7);
@@ -127,37 +121,37 @@ bool MonkeyTest::act(int action) {
   switch (action) {
     case 0:
     case 1: {  // type into a box
-      QSignalSpy changes(driver_->box(row.box), &QLineEdit::textChanged);
-      driver_->typeInto(driver_->box(row.box), kTexts[random_() % kTexts.size()]);
+      QSignalSpy changes(ui_->driver.box(row.box), &QLineEdit::textChanged);
+      ui_->driver.typeInto(ui_->driver.box(row.box), kTexts[random_() % kTexts.size()]);
       edited_[r] = edited_[r] || !changes.isEmpty();
       break;
     }
     case 2: {  // pick a unit of a shown list
-      if (row.list == nullptr || driver_->list(row.list)->isHidden()) return false;
-      QComboBox* list = driver_->list(row.list);
+      if (row.list == nullptr || ui_->driver.list(row.list)->isHidden()) return false;
+      QComboBox* list = ui_->driver.list(row.list);
       WindowDriver::pickUnit(list, static_cast<int>(random_() % list->count()));
       if (!QTest::qWaitFor([list] { return !list->view()->isVisible(); })) {
         QTest::qFail("the unit list stayed open", __FILE__, __LINE__);
       }
-      const QStringList shown = watchdog_->takeTexts();
+      const QStringList shown = ui_->watchdog.takeTexts();
       messages_ += static_cast<int>(shown.size());
       if (!shown.contains(row.outOfRange)) edited_[r] = false;
       break;
     }
     case 3:
-      driver_->tab();
+      ui_->driver.tab();
       break;
     case 4:
-      driver_->pressCalculate();
+      ui_->driver.pressCalculate();
       break;
     case 5:
-      driver_->altC();
+      ui_->driver.altC();
       break;
     default:
-      QTest::mouseClick(driver_->box(random_() % 2 == 0 ? "txtD" : "txtF"), Qt::LeftButton);
+      QTest::mouseClick(ui_->driver.box(random_() % 2 == 0 ? "txtD" : "txtF"), Qt::LeftButton);
   }
   // An E rejection or a refused calculation changes no list.
-  messages_ += static_cast<int>(watchdog_->take().size());
+  messages_ += static_cast<int>(ui_->watchdog.take().size());
   return true;
 }
 
@@ -165,21 +159,21 @@ bool MonkeyTest::act(int action) {
 QString MonkeyTest::check() const {
   for (std::size_t r = 0; r < kRows.size(); ++r) {
     if (kRows[r].list == nullptr) continue;
-    if (driver_->list(kRows[r].list)->isVisible() != edited_[r]) {
+    if (ui_->driver.list(kRows[r].list)->isVisible() != edited_[r]) {
       return QString("%1 is %2 but its box was%3 edited since its last pick")
           .arg(kRows[r].list, edited_[r] ? "hidden" : "shown", edited_[r] ? "" : " not");
     }
   }
-  const QString f = driver_->box("txtF")->text();
-  const double committedF = window_->designState().Values().F;
+  const QString f = ui_->driver.box("txtF")->text();
+  const double committedF = ui_->window.designState().Values().F;
   const QString expectedF =
       QString::fromStdString(brenmor::FormatValue(brenmor::RoundTo(committedF, 3)));
   if (!f.isEmpty() && f != expectedF) return "txtF shows " + f + ", F is " + expectedF;
   for (const char* name : {"txtD", "txtL"}) {
-    const QString text = driver_->box(name)->text();
+    const QString text = ui_->driver.box(name)->text();
     if (!text.isEmpty() && !IsWholeNumberText(text)) return QString(name) + " shows " + text;
   }
-  for (const QLineEdit* box : window_->findChildren<QLineEdit*>()) {
+  for (const QLineEdit* box : ui_->window.findChildren<QLineEdit*>()) {
     const QString text = box->text();
     if (text == "-0" || text.contains("inf", Qt::CaseInsensitive) ||
         text.contains("nan", Qt::CaseInsensitive)) {

@@ -109,6 +109,20 @@ class WindowDriver {
   frmBrenmor* window_;
 };
 
+// A fresh window with its driver and the watchdog that answers its boxes.
+struct WindowUnderTest {
+  MessageBoxWatchdog watchdog;
+  frmBrenmor window;
+  WindowDriver driver{&window};
+
+  // Shows the window and waits until it has the keyboard.
+  bool open() {
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  }
+};
+
 // main() of a window test: Qt's offscreen platform unless a display is set,
 // so that the tests need no X server.
 template <class Test>

@@ -15,7 +15,10 @@ namespace {
 using namespace brenmor;
 
 void BM_CalcF(benchmark::State& state) {
-  double P = 100, C = 0.0625, S = 16000, E = 0.8;
+  double P = 100;
+  const double C = 0.0625;
+  const double S = 16000;
+  const double E = 0.8;
   for (auto _ : state) {
     benchmark::DoNotOptimize(P);
     benchmark::DoNotOptimize(CalcF(P, C, S, E));
@@ -24,7 +27,8 @@ void BM_CalcF(benchmark::State& state) {
 BENCHMARK(BM_CalcF);
 
 void BM_SizeVessel(benchmark::State& state) {
-  double F = 0.125, V = 1000;
+  double F = 0.125;
+  double V = 1000;
   for (auto _ : state) {
     benchmark::DoNotOptimize(F);
     benchmark::DoNotOptimize(V);
@@ -35,7 +39,9 @@ BENCHMARK(BM_SizeVessel);
 
 // The same two powers as SizeVessel at F = 0.125 (rows 5 and 6).
 void BM_TwoPowFloor(benchmark::State& state) {
-  double V = 1000, Blo = 0.266, Bhi = 0.259;
+  double V = 1000;
+  const double Blo = 0.266;
+  const double Bhi = 0.259;
   for (auto _ : state) {
     benchmark::DoNotOptimize(V);
     benchmark::DoNotOptimize(std::pow(V, Blo));

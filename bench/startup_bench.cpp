@@ -10,14 +10,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <ctime>
 #include <string>
 #include <vector>
 
 #include "ratio_report.h"
-
-extern char** environ;
 
 namespace {
 
@@ -35,8 +34,8 @@ long long MonotonicNs() {
 }
 
 bool Start(const std::string& probe, const char* kind, Sample& sample) {
-  int out[2];
-  if (pipe(out) != 0) return false;
+  std::array<int, 2> out{};
+  if (pipe(out.data()) != 0) return false;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
@@ -52,14 +51,14 @@ bool Start(const std::string& probe, const char* kind, Sample& sample) {
     close(out[0]);
     return false;
   }
-  char text[64] = {};
-  const ssize_t length = read(out[0], text, sizeof text - 1);
+  std::array<char, 64> text{};
+  const ssize_t length = read(out[0], text.data(), text.size() - 1);
   close(out[0]);
   int status = 0;
   rusage usage{};
   wait4(pid, &status, 0, &usage);
   if (length <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
-  sample.milliseconds = static_cast<double>(std::stoll(text) - started) / 1e6;
+  sample.milliseconds = static_cast<double>(std::stoll(text.data()) - started) / 1e6;
   sample.peakMiB = static_cast<double>(usage.ru_maxrss) / 1024;
   return true;
 }
@@ -76,8 +75,9 @@ int main(int argc, char* argv[]) {
   const std::string probe = argc > 1 ? argv[1] : "./startup_probe";
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   constexpr int kKinds = 3;
-  std::vector<double> time[kKinds], memory[kKinds];
-  const char* kinds[kKinds] = {"window", "empty", "label"};
+  const std::array<const char*, kKinds> kinds = {"window", "empty", "label"};
+  std::array<std::vector<double>, kKinds> time;
+  std::array<std::vector<double>, kKinds> memory;
   for (int run = 0; run < kRuns; ++run) {
     for (int k = 0; k < kKinds; ++k) {
       Sample sample{};

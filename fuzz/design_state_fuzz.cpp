@@ -63,14 +63,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   while (!in.empty()) {
     switch (in.Byte() % 5) {
       case 0: {
-        const std::string_view p = in.Text(), c = in.Text(), s = in.Text(), e = in.Text(),
-                               v = in.Text();
+        const std::string_view p = in.Text();
+        const std::string_view c = in.Text();
+        const std::string_view s = in.Text();
+        const std::string_view e = in.Text();
+        const std::string_view v = in.Text();
         state.LoadDefaults(p, c, s, e, v);
         break;
       }
       case 1: {
         const auto field = static_cast<Field>(in.Byte() % 5);
-        const int unit = static_cast<std::int8_t>(in.Byte());  // out of range too
+        const int unit = in.Byte() - 128;  // -1 and every position off the lists too
         const brenmor::UnitCommit commit = state.CommitWithUnit(field, unit, in.Text());
         FUZZ_CHECK(commit.error == brenmor::CommitError::None ? IsNumberText(commit.writtenBack)
                                                               : commit.writtenBack.empty());

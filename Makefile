@@ -1,6 +1,6 @@
 # The front door: every target installs what is missing, then lets the CMake
 # presets do the work.
-.PHONY: deps build run package test test-debug test-engine bench fuzz fuzz-short format format-check clean
+.PHONY: deps build run package test test-debug test-engine bench bench-build fuzz fuzz-short format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -32,10 +32,12 @@ test-engine: deps
 	ctest --preset engine
 
 # Speed and memory, measured side by side; writes bench/RESULTS.md.
-bench: deps
+bench: bench-build
+	bench/run
+
+bench-build: deps
 	cmake --preset bench
 	cmake --build --preset bench
-	bench/run
 
 # Each libFuzzer target for a minute (FUZZ_SECONDS), from the checked-in seeds;
 # what it finds stays in build/fuzz/corpus.

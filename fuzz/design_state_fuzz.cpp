@@ -88,8 +88,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         break;
       default: {
         const brenmor::Calculation calc = state.Calculate();
-        CheckFText(calc.fText);
+        if (!calc.fText.empty()) FUZZ_CHECK(IsNumberText(calc.fText));
         if (calc.error == brenmor::SizingError::None) {
+          const brenmor::DesignValues& v = state.Values();
+          FUZZ_CHECK(v.C > 0 && v.S > 0 && v.E > 0);
           FUZZ_CHECK(IsWholeNumberText(calc.dText));
           FUZZ_CHECK(IsWholeNumberText(calc.lText));
         } else {

@@ -290,7 +290,7 @@ void frmBrenmor::txtE_LostFocus() {
 
 void frmBrenmor::cmdCalc_Click() {
   const brenmor::Calculation calc = state_.Calculate();
-  showFText(calc.fText);
+  txtF->setText(ToQString(calc.fText));
   txtD->setText(ToQString(calc.dText));
   txtL->setText(ToQString(calc.lText));
   if (calc.error != brenmor::SizingError::None) showMessage(brenmor::Message(calc.error));

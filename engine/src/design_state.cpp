@@ -88,15 +88,20 @@ std::optional<std::string> DesignState::RefreshF() {
 }
 
 Calculation DesignState::Calculate() {
-  Calculation result;
-  result.fText = RefreshF();
-  const VesselSize size = SizeVessel(values_.F, values_.V);
-  result.error = size.error;
-  if (size.error != SizingError::None) return result;
-  values_.D = size.D;
-  result.dText = FormatRounded(size.D, 0);
-  result.lText = FormatRounded(size.L, 0);
-  return result;
+  const Sizing sizing = SizeDesign(values_.P, values_.C, values_.S, values_.E, values_.V);
+  if (sizing.F) values_.F = *sizing.F;
+  if (sizing.error == SizingError::None) values_.D = sizing.size.D;
+  return CalculationTexts(sizing);
+}
+
+Calculation CalculationTexts(const Sizing& sizing) {
+  Calculation texts;
+  texts.error = sizing.error;
+  if (sizing.F) texts.fText = FormatRounded(*sizing.F, 3);
+  if (sizing.error != SizingError::None) return texts;
+  texts.dText = FormatRounded(sizing.size.D, 0);
+  texts.lText = FormatRounded(sizing.size.L, 0);
+  return texts;
 }
 
 std::string_view Message(CommitError error, Field field) {
@@ -122,6 +127,14 @@ std::string_view Message(SizingError error) {
   switch (error) {
     case SizingError::None:
       return {};
+    case SizingError::CorrosionNotPositive:
+      return "The correlation needs a corrosion allowance above 0";
+    case SizingError::StressNotPositive:
+      return "The correlation needs a stress value above 0";
+    case SizingError::EfficiencyNotPositive:
+      return "The correlation needs a joint efficiency above 0";
+    case SizingError::FactorOutOfRange:
+      return "F = P / (C S E) is out of range: check P, C, S and E";
     case SizingError::FBeyondTable:
       return "F is above 3, beyond the sizing correlation";
     case SizingError::VolumeNotPositive:

@@ -119,9 +119,10 @@ double RoundTo(double x, int decimals) {
                            ? kScales[static_cast<std::size_t>(decimals)]
                            : std::pow(10.0, decimals);
   const double scaled = x * scale;
-  // From 2^52 up every double is a whole number: there is nothing to round,
-  // and scaling back could only lose bits (or overflow).
-  if (!(std::fabs(scaled) < 0x1p52)) return x;
+  // From 2^53 up the doubles around x lie farther apart than 10^-decimals:
+  // x is as rounded as it can be, and scaling back could only lose bits (or
+  // overflow).
+  if (!(std::fabs(scaled) < 0x1p53)) return x;
   return std::nearbyint(scaled) / scale;
 }
 

@@ -63,12 +63,34 @@ VesselSize SizeVessel(double F, double V) {
   const double D = Dlo + (F - lo.Ft) * ((Dhi - Dlo) / (hi.Ft - lo.Ft));
   const double metres = D / kMmPerMetre;
   const double L = ((4 * V) / kCubicFeetPerCubicMetre) / (metres * metres * kPi) * kMmPerMetre;
+  VesselSize size{SizingError::None, D, L, static_cast<int>(i) + 1, Dlo, Dhi};
 
   // One test for the common case, so the checks stay off the critical path.
-  if (D > 0 && IsFinite(D) && IsFinite(L)) return {SizingError::None, D, L};
-  if (!IsFinite(D)) return {SizingError::SizeOutOfRange};
-  if (!(D > 0)) return {SizingError::DiameterNotPositive};
-  return {SizingError::SizeOutOfRange};
+  if (D > 0 && L > 0 && IsFinite(D) && IsFinite(L)) return size;
+  if (IsFinite(D) && !(D > 0)) {
+    size.error = SizingError::DiameterNotPositive;
+  } else {
+    size.error = SizingError::SizeOutOfRange;
+  }
+  return size;
+}
+
+Sizing SizeDesign(double P, double C, double S, double E, double V) {
+  Sizing sizing;
+  sizing.F = CalcF(P, C, S, E);
+  if (!(C > 0)) {
+    sizing.error = SizingError::CorrosionNotPositive;
+  } else if (!(S > 0)) {
+    sizing.error = SizingError::StressNotPositive;
+  } else if (!(E > 0)) {
+    sizing.error = SizingError::EfficiencyNotPositive;
+  } else if (!sizing.F) {
+    sizing.error = SizingError::FactorOutOfRange;
+  } else {
+    sizing.size = SizeVessel(*sizing.F, V);
+    sizing.error = sizing.size.error;
+  }
+  return sizing;
 }
 
 }  // namespace brenmor

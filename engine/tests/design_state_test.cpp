@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "case_name.h"
+
 namespace brenmor {
 namespace {
 
@@ -184,14 +186,75 @@ TEST_F(DesignStateTest, BeyondTableBeforeAnyDiameterIsRefused) {
   EXPECT_EQ(state.Values().D, 0);
 }
 
+// A commit of one value, then Calculate: what the three output boxes show.
+struct CalculateCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const CalculateCase& c) { return os << c.name; }
+  Field field;
+  int unit;  // -1 commits E on leaving its box
+  const char* text;
+  SizingError error;
+  const char* fText;
+};
+
+class CalculateAfterCommitTest : public DesignStateTest,
+                                 public testing::WithParamInterface<CalculateCase> {};
+
+// Sized first, so that a refusal has an old size and F to leave behind.
+TEST_P(CalculateAfterCommitTest, ShowsOnlyASizeOfTheCommittedValues) {
+  const auto& c = GetParam();
+  ASSERT_EQ(state.Calculate().error, SizingError::None);
+  const double D = state.Values().D;
+  if (c.unit < 0) {
+    ASSERT_EQ(state.CommitE(c.text).error, CommitError::None);
+  } else {
+    ASSERT_EQ(state.CommitWithUnit(c.field, c.unit, c.text).error, CommitError::None);
+  }
+  const Calculation calc = state.Calculate();
+  EXPECT_EQ(calc.error, c.error);
+  EXPECT_EQ(calc.fText, c.fText);
+  if (c.error == SizingError::None) return;
+  EXPECT_EQ(calc.dText, "");
+  EXPECT_EQ(calc.lText, "");
+  EXPECT_EQ(state.Values().D, D);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commits, CalculateAfterCommitTest,
+    testing::Values(
+        CalculateCase{"NoCorrosionAllowance", Field::C, 0, "0", SizingError::CorrosionNotPositive,
+                      ""},
+        CalculateCase{"NegativeCorrosionAllowance", Field::C, 0, "-0.0625",
+                      SizingError::CorrosionNotPositive, "-0.125"},
+        CalculateCase{"NoStress", Field::S, 1, "abc", SizingError::StressNotPositive, ""},
+        CalculateCase{"NegativeStressInAtm", Field::S, 2, "-1000", SizingError::StressNotPositive,
+                      "-0.136"},
+        CalculateCase{"EmptyEfficiency", Field::E, -1, "", SizingError::EfficiencyNotPositive, ""},
+        CalculateCase{"NegativeEfficiency", Field::E, -1, "-0.5",
+                      SizingError::EfficiencyNotPositive, "-0.2"},
+        CalculateCase{"FactorOverflows", Field::C, 0, "1E-320", SizingError::FactorOutOfRange, ""},
+        CalculateCase{"LengthVanishesBesideHugeDiameter", Field::P, 0, "-1E163",
+                      SizingError::SizeOutOfRange, "-1.25E+160"},
+        CalculateCase{"VacuumExtrapolates", Field::P, 0, "-100", SizingError::None, "-0.125"}),
+    CaseName());
+
+TEST_F(DesignStateTest, ZeroCorrosionAllowanceIsExplainedInTheUsersTerms) {
+  state.CommitWithUnit(Field::C, 1, "0");
+  EXPECT_EQ(Message(state.Calculate().error),
+            "The correlation needs a corrosion allowance above 0");
+}
+
 TEST(MessageTest, EveryRefusalHasAMessageNamingItsQuantity) {
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::P), "Design pressure is out of range");
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::C), "Corrosion allowance is out of range");
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::S), "Stress value is out of range");
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::V), "Vessel volume is out of range");
   EXPECT_EQ(Message(CommitError::None, Field::P), "");
-  for (const SizingError e : {SizingError::FBeyondTable, SizingError::VolumeNotPositive,
-                              SizingError::DiameterNotPositive, SizingError::SizeOutOfRange}) {
+  for (const SizingError e :
+       {SizingError::CorrosionNotPositive, SizingError::StressNotPositive,
+        SizingError::EfficiencyNotPositive, SizingError::FactorOutOfRange,
+        SizingError::FBeyondTable, SizingError::VolumeNotPositive,
+        SizingError::DiameterNotPositive, SizingError::SizeOutOfRange}) {
     EXPECT_FALSE(Message(e).empty());
   }
 }

@@ -98,6 +98,18 @@ TEST(RoundToTest, IsStableOnItsOwnResult) {
   }
 }
 
+// Rounding happens up to |x * 10^n| = 2^53; above it the doubles near x are
+// already farther apart than 10^-n, and x must come back bit for bit.
+TEST(RoundToTest, RoundsBelowTwoToThe53AndLeavesLargerValuesAlone) {
+  const double scaledAbove2To52 = ParseValue("450442021689.58453");
+  EXPECT_EQ(FormatValue(RoundTo(scaledAbove2To52, 4)), "450442021689.584");
+  EXPECT_EQ(RoundTo(scaledAbove2To52, 4), ParseValue("450442021689.5845"));
+  for (int k = 0; k < 1000; ++k) {
+    const double x = 0x1p53 / 1e4 * (1 + k * 1e-4);
+    EXPECT_EQ(RoundTo(x, 4), x) << FormatValue(x);
+  }
+}
+
 struct FormatCase {
   const char* name;
   friend std::ostream& operator<<(std::ostream& os, const FormatCase& c) { return os << c.name; }

@@ -76,6 +76,21 @@ TEST(SizeVesselTest, InterpolatesInTheGivenOrder) {
   const VesselSize size = SizeVessel(0.125, 1000);
   EXPECT_EQ(size.D, D);
   EXPECT_EQ(size.L, L);
+  EXPECT_EQ(size.row, 6);
+  EXPECT_EQ(size.Dlo, Dlo);
+  EXPECT_EQ(size.Dhi, Dhi);
+}
+
+// C, S and E are checked in that order, before F's own range.
+TEST(SizeDesignTest, NamesTheFirstValueOutsideTheCorrelation) {
+  EXPECT_EQ(SizeDesign(100, 0, 0, 0, 1000).error, SizingError::CorrosionNotPositive);
+  EXPECT_EQ(SizeDesign(100, 0.0625, -1, 0, 1000).error, SizingError::StressNotPositive);
+  EXPECT_EQ(SizeDesign(100, 0.0625, 16000, 0, 1000).error, SizingError::EfficiencyNotPositive);
+  EXPECT_EQ(SizeDesign(1e300, 1e-300, 1, 1, 1000).error, SizingError::FactorOutOfRange);
+  const Sizing sized = SizeDesign(100, 0.0625, 16000, 0.8, 1000);
+  EXPECT_EQ(sized.error, SizingError::None);
+  EXPECT_EQ(sized.F, 0.125);
+  EXPECT_EQ(sized.size.D, SizeVessel(0.125, 1000).D);
 }
 
 struct RefusalCase {
@@ -100,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RefusalCase{"NegativeVolume", 0.125, -5, SizingError::VolumeNotPositive},
                     RefusalCase{"NegativeDiameter", -1e6, 0.001, SizingError::DiameterNotPositive},
                     RefusalCase{"HugeVolume", 0.125, 1e308, SizingError::SizeOutOfRange},
-                    RefusalCase{"DiameterOverflows", -1e306, 1000, SizingError::SizeOutOfRange}),
+                    RefusalCase{"DiameterOverflows", -1e306, 1000, SizingError::SizeOutOfRange},
+                    RefusalCase{"LengthVanishes", -1.25e160, 1000, SizingError::SizeOutOfRange}),
     CaseName());
 
 }  // namespace

@@ -73,7 +73,8 @@ class FrmBrenmorTest : public QObject {
   void rejectionDuringPressLeavesButtonUp();
   void otherWindowOrMenuDoesNotCheckE();
   void refusedCommitKeepsTextAndList();
-  void refusedCalculationEmptiesDiameterAndLength();
+  void refusedCalculationLeavesNoStaleSize_data();
+  void refusedCalculationLeavesNoStaleSize();
   void coloursAsRendered();
   void screenReaderNamesEveryControl_data();
   void screenReaderNamesEveryControl();
@@ -422,9 +423,11 @@ void FrmBrenmorTest::rejectionDuringPressLeavesButtonUp() {
   QCOMPARE(box("txtE")->text(), QString());
   QTRY_COMPARE(focused(), box("txtE"));
 
-  // The next press is a press again.
+  // The next press is a press again: it commits the emptied E, which cannot
+  // be sized from.
   QTest::mouseClick(button, Qt::LeftButton);
   QCOMPARE(clicks.count(), 1);
+  QCOMPARE(messages(), QStringList{"The correlation needs a joint efficiency above 0"});
 }
 
 void FrmBrenmorTest::otherWindowOrMenuDoesNotCheckE() {
@@ -466,25 +469,44 @@ void FrmBrenmorTest::refusedCommitKeepsTextAndList() {
   QCOMPARE(ui_->window.designState().Values().S, 16000.0);
 }
 
-void FrmBrenmorTest::refusedCalculationEmptiesDiameterAndLength() {
+void FrmBrenmorTest::refusedCalculationLeavesNoStaleSize_data() {
+  QTest::addColumn<QString>("boxName");
+  QTest::addColumn<QString>("listName");  // none for E, committed when its box is left
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<QString>("fText");
+  QTest::newRow("C 0 in: F cannot be formed")
+      << "txtC" << "cmbCU" << "0" << "The correlation needs a corrosion allowance above 0" << "";
+  QTest::newRow("S abc psi: F cannot be formed")
+      << "txtS" << "cmbSU" << "abc" << "The correlation needs a stress value above 0" << "";
+  QTest::newRow("E empty: F cannot be formed")
+      << "txtE" << "" << "" << "The correlation needs a joint efficiency above 0" << "";
+  QTest::newRow("E -0.5: a negative F is shown")
+      << "txtE" << "" << "-0.5" << "The correlation needs a joint efficiency above 0" << "-0.2";
+  QTest::newRow("P 4000 psi: F above 3")
+      << "txtP" << "cmbPU" << "4000" << "F is above 3, beyond the sizing correlation" << "5";
+  QTest::newRow("V 0 ft^3") << "txtV" << "cmbVU" << "0" << "Vessel volume must be greater than 0"
+                            << "0.125";
+  QTest::newRow("P -1E163 psi: L vanishes beside D")
+      << "txtP" << "cmbPU" << "-1E163" << "The vessel size is out of range" << "-1.25E+160";
+}
+
+void FrmBrenmorTest::refusedCalculationLeavesNoStaleSize() {
+  QFETCH(QString, boxName);
+  QFETCH(QString, listName);
+  QFETCH(QString, typed);
+  QFETCH(QString, message);
+  QFETCH(QString, fText);
   pressCalculate();
   QCOMPARE(box("txtD")->text(), QString("1703"));
 
-  typeInto(box("txtP"), "4000");
-  pickUnit(list("cmbPU"), 0);
-  QCOMPARE(box("txtF")->text(), QString("5"));
+  typeInto(box(qPrintable(boxName)), typed);
+  if (!listName.isEmpty()) pickUnit(list(qPrintable(listName)), 0);
   pressCalculate();
-  QCOMPARE(messages(), QStringList{"F is above 3, beyond the sizing correlation"});
+  QCOMPARE(messages(), QStringList{message});
+  QCOMPARE(box("txtF")->text(), fText);
   QCOMPARE(box("txtD")->text(), QString());
   QCOMPARE(box("txtL")->text(), QString());
-
-  typeInto(box("txtP"), "100");
-  pickUnit(list("cmbPU"), 0);
-  typeInto(box("txtV"), "0");
-  pickUnit(list("cmbVU"), 0);
-  pressCalculate();
-  QCOMPARE(messages(), QStringList{"Vessel volume must be greater than 0"});
-  QCOMPARE(box("txtD")->text(), QString());
 }
 
 void FrmBrenmorTest::coloursAsRendered() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <random>
 
+#include "brenmor/design_state.h"
 #include "brenmor/number_text.h"
 #include "window_driver.h"
 
@@ -81,6 +82,7 @@ class MonkeyTest : public QObject {
   std::mt19937 random_;
   std::unique_ptr<WindowUnderTest> ui_;
   std::array<bool, kRows.size()> edited_{};  // edited since the last pick
+  brenmor::DesignValues calculated_;         // committed when Calculate last ran
   std::array<int, 7> done_{};                // actions carried out, by kind
   int messages_ = 0;
 };
@@ -142,11 +144,16 @@ bool MonkeyTest::act(int action) {
       ui_->driver.tab();
       break;
     case 4:
-      ui_->driver.pressCalculate();
+    case 5: {
+      QSignalSpy clicks(ui_->driver.calculateButton(), &QPushButton::clicked);
+      if (action == 4) {
+        ui_->driver.pressCalculate();
+      } else {
+        ui_->driver.altC();
+      }
+      if (!clicks.isEmpty()) calculated_ = ui_->window.designState().Values();
       break;
-    case 5:
-      ui_->driver.altC();
-      break;
+    }
     default:
       QTest::mouseClick(ui_->driver.box(random_() % 2 == 0 ? "txtD" : "txtF"), Qt::LeftButton);
   }
@@ -172,6 +179,16 @@ QString MonkeyTest::check() const {
   for (const char* name : {"txtD", "txtL"}) {
     const QString text = ui_->driver.box(name)->text();
     if (!text.isEmpty() && !IsWholeNumberText(text)) return QString(name) + " shows " + text;
+  }
+  // A size on screen is the size of the values committed when it was asked for.
+  const brenmor::DesignValues& v = calculated_;
+  const brenmor::Calculation sized =
+      brenmor::CalculationTexts(brenmor::SizeDesign(v.P, v.C, v.S, v.E, v.V));
+  const QString d = ui_->driver.box("txtD")->text();
+  const QString l = ui_->driver.box("txtL")->text();
+  if (d.toStdString() != sized.dText || l.toStdString() != sized.lText) {
+    return QString("D %1 and L %2 on screen, but the committed values give %3 and %4")
+        .arg(d, l, QString::fromStdString(sized.dText), QString::fromStdString(sized.lText));
   }
   for (const QLineEdit* box : ui_->window.findChildren<QLineEdit*>()) {
     const QString text = box->text();

@@ -43,11 +43,13 @@ struct ECommit {
   std::optional<std::string> fText;  // the F box's new text, when F was refreshed
 };
 
+// What the output boxes show after a calculation. Every text is set, so
+// nothing of an earlier design stays on screen.
 struct Calculation {
   SizingError error = SizingError::None;
-  std::optional<std::string> fText;  // the F box's new text, when F was refreshed
-  std::string dText;                 // diameter, whole mm; empty when refused
-  std::string lText;                 // length, whole mm; empty when refused
+  std::string fText;  // F to 3 decimals; empty when F cannot be formed
+  std::string dText;  // diameter, whole mm; empty when refused
+  std::string lText;  // length, whole mm; empty when refused
 };
 
 class DesignState {
@@ -72,7 +74,8 @@ class DesignState {
   // when F cannot be formed and keeps its value.
   std::optional<std::string> RefreshF();
 
-  // Refreshes F, then sizes the vessel. A refused sizing leaves D as it was.
+  // Refreshes F, then sizes the vessel from the committed values. A refused
+  // sizing leaves D as it was.
   Calculation Calculate();
 
  private:
@@ -80,6 +83,9 @@ class DesignState {
 
   DesignValues values_;
 };
+
+// The output boxes' texts for a sized (or refused) design.
+Calculation CalculationTexts(const Sizing& sizing);
 
 // A short message for the user on a refused commit of `field`.
 std::string_view Message(CommitError error, Field field);

@@ -21,17 +21,31 @@ extern const std::array<SizingRow, 13> SizingTable;
 
 // Why a vessel could not be sized.
 enum class SizingError {
-  None,                 // sized; D and L are finite and D is positive
-  FBeyondTable,         // F is above 3.0, the last breakpoint
-  VolumeNotPositive,    // V <= 0 has no diameter and no length
-  DiameterNotPositive,  // extrapolating far below F = 0 gave D <= 0
-  SizeOutOfRange,       // D or L overflowed the double range
+  None,                   // sized; D and L are finite and positive
+  CorrosionNotPositive,   // C <= 0: F is not formed, or a negative F means nothing
+  StressNotPositive,      // S <= 0, likewise
+  EfficiencyNotPositive,  // E <= 0, likewise
+  FactorOutOfRange,       // P / (C S E) overflows, or C S E is beyond the double range
+  FBeyondTable,           // F is above 3.0, the last breakpoint
+  VolumeNotPositive,      // V <= 0 has no diameter and no length
+  DiameterNotPositive,    // extrapolating far below F = 0 gave D <= 0
+  SizeOutOfRange,         // D or L is beyond the double range, or L vanishes beside D
 };
 
 struct VesselSize {
   SizingError error = SizingError::None;
-  double D = 0;  // optimum diameter, mm
-  double L = 0;  // length or height, mm
+  double D = 0;    // optimum diameter, mm
+  double L = 0;    // length or height, mm
+  int row = 0;     // the breakpoint ending F's segment, 2 to 13; 0 when none does
+  double Dlo = 0;  // diameter at the segment's first breakpoint, mm
+  double Dhi = 0;  // diameter at its last breakpoint, mm
+};
+
+// A whole design sized: F from P, C, S and E, then D and L from F and V.
+struct Sizing {
+  SizingError error = SizingError::None;
+  std::optional<double> F;  // nothing when P / (C S E) cannot be formed
+  VesselSize size;          // D and L once F was formed and taken
 };
 
 // F = P / (C * S * E), in 1/in for P and S in psi and C in inches. Nothing
@@ -42,5 +56,9 @@ std::optional<double> CalcF(double P, double C, double S, double E);
 // interpolated linearly in F between the two breakpoints around it. Below
 // F = 0 the first segment is extended.
 VesselSize SizeVessel(double F, double V);
+
+// F, then the vessel, for committed P, C, S, E and V. C, S and E must be
+// above 0; a negative P (a vacuum) extrapolates below F = 0.
+Sizing SizeDesign(double P, double C, double S, double E, double V);
 
 }  // namespace brenmor

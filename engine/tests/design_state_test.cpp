@@ -250,11 +250,10 @@ TEST(MessageTest, EveryRefusalHasAMessageNamingItsQuantity) {
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::S), "Stress value is out of range");
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::V), "Vessel volume is out of range");
   EXPECT_EQ(Message(CommitError::None, Field::P), "");
-  for (const SizingError e :
-       {SizingError::CorrosionNotPositive, SizingError::StressNotPositive,
-        SizingError::EfficiencyNotPositive, SizingError::FactorOutOfRange,
-        SizingError::FBeyondTable, SizingError::VolumeNotPositive,
-        SizingError::DiameterNotPositive, SizingError::SizeOutOfRange}) {
+  for (const SizingError e : {SizingError::CorrosionNotPositive, SizingError::StressNotPositive,
+                              SizingError::EfficiencyNotPositive, SizingError::FactorOutOfRange,
+                              SizingError::FBeyondTable, SizingError::VolumeNotPositive,
+                              SizingError::DiameterNotPositive, SizingError::SizeOutOfRange}) {
     EXPECT_FALSE(Message(e).empty());
   }
 }

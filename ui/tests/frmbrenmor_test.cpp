@@ -476,19 +476,42 @@ void FrmBrenmorTest::refusedCalculationLeavesNoStaleSize_data() {
   QTest::addColumn<QString>("message");
   QTest::addColumn<QString>("fText");
   QTest::newRow("C 0 in: F cannot be formed")
-      << "txtC" << "cmbCU" << "0" << "The correlation needs a corrosion allowance above 0" << "";
-  QTest::newRow("S abc psi: F cannot be formed")
-      << "txtS" << "cmbSU" << "abc" << "The correlation needs a stress value above 0" << "";
-  QTest::newRow("E empty: F cannot be formed")
-      << "txtE" << "" << "" << "The correlation needs a joint efficiency above 0" << "";
+      << "txtC"
+      << "cmbCU"
+      << "0"
+      << "The correlation needs a corrosion allowance above 0"
+      << "";
+  QTest::newRow("S abc psi: F cannot be formed") << "txtS"
+                                                 << "cmbSU"
+                                                 << "abc"
+                                                 << "The correlation needs a stress value above 0"
+                                                 << "";
+  QTest::newRow("E empty: F cannot be formed") << "txtE"
+                                               << ""
+                                               << ""
+                                               << "The correlation needs a joint efficiency above 0"
+                                               << "";
   QTest::newRow("E -0.5: a negative F is shown")
-      << "txtE" << "" << "-0.5" << "The correlation needs a joint efficiency above 0" << "-0.2";
-  QTest::newRow("P 4000 psi: F above 3")
-      << "txtP" << "cmbPU" << "4000" << "F is above 3, beyond the sizing correlation" << "5";
-  QTest::newRow("V 0 ft^3") << "txtV" << "cmbVU" << "0" << "Vessel volume must be greater than 0"
+      << "txtE"
+      << ""
+      << "-0.5"
+      << "The correlation needs a joint efficiency above 0"
+      << "-0.2";
+  QTest::newRow("P 4000 psi: F above 3") << "txtP"
+                                         << "cmbPU"
+                                         << "4000"
+                                         << "F is above 3, beyond the sizing correlation"
+                                         << "5";
+  QTest::newRow("V 0 ft^3") << "txtV"
+                            << "cmbVU"
+                            << "0"
+                            << "Vessel volume must be greater than 0"
                             << "0.125";
-  QTest::newRow("P -1E163 psi: L vanishes beside D")
-      << "txtP" << "cmbPU" << "-1E163" << "The vessel size is out of range" << "-1.25E+160";
+  QTest::newRow("P -1E163 psi: L vanishes beside D") << "txtP"
+                                                     << "cmbPU"
+                                                     << "-1E163"
+                                                     << "The vessel size is out of range"
+                                                     << "-1.25E+160";
 }
 
 void FrmBrenmorTest::refusedCalculationLeavesNoStaleSize() {

@@ -44,6 +44,13 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 }
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+
+// Tool tips wrap at two thirds of the window's width, about 45 characters a
+// line, instead of running wider than the window.
+QString Wrapped(const QString& tip) {
+  return QStringLiteral("<table width=240 cellspacing=0 cellpadding=0><tr><td>%1</td></tr></table>")
+      .arg(tip.toHtmlEscaped());
+}
 std::string ToStd(const QString& text) { return text.toStdString(); }
 
 // The window was drawn with a face narrower than any on Linux. A text that
@@ -209,25 +216,27 @@ void frmBrenmor::describeControls() {
   for (const auto& [caption, box] : captions) caption->setBuddy(box);
 
   txtV->setToolTip(
-      tr("Volume the vessel must hold, in cubic feet: type it, then pick ft^3 or "
-         "m^3 from the list beside the box."));
+      Wrapped(tr("Volume the vessel must hold, in cubic feet: type it, then pick ft^3 or "
+                 "m^3 from the list beside the box.")));
   txtP->setToolTip(
-      tr("Design pressure, in psi: type it, then pick psi, bar or atm from the list "
-         "beside the box."));
+      Wrapped(tr("Design pressure, in psi: type it, then pick psi, bar or atm from the list "
+                 "beside the box.")));
   txtC->setToolTip(
-      tr("Corrosion allowance, in inches: type it, then pick in or mm from the list "
-         "beside the box."));
+      Wrapped(tr("Corrosion allowance, in inches: type it, then pick in or mm from the list "
+                 "beside the box.")));
   txtS->setToolTip(
-      tr("Allowable stress of the material, in psi: type it, then pick psi, bar or "
-         "atm from the list beside the box."));
+      Wrapped(tr("Allowable stress of the material, in psi: type it, then pick psi, bar or "
+                 "atm from the list beside the box.")));
   txtE->setToolTip(
-      tr("Weld joint efficiency, a number up to 1 with no unit: it is taken in when "
-         "you leave the box."));
+      Wrapped(tr("Weld joint efficiency, a number up to 1 with no unit: it is taken in when "
+                 "you leave the box.")));
   txtF->setToolTip(
-      tr("Vessel factor F = P / (C S E), in 1/in, worked out again whenever P, C, S "
-         "or E is taken in."));
-  txtD->setToolTip(tr("Optimum diameter of the vessel, in millimetres, from the last Calculate."));
-  txtL->setToolTip(tr("Length or height that holds the volume at that diameter, in millimetres."));
+      Wrapped(tr("Vessel factor F = P / (C S E), in 1/in, worked out again whenever P, C, S "
+                 "or E is taken in.")));
+  txtD->setToolTip(
+      Wrapped(tr("Optimum diameter of the vessel, in millimetres, from the last Calculate.")));
+  txtL->setToolTip(
+      Wrapped(tr("Length or height that holds the volume at that diameter, in millimetres.")));
 
   cmbVU->setAccessibleName(tr("Units of vessel volume"));
   cmbPU->setAccessibleName(tr("Units of design pressure"));
@@ -260,6 +269,7 @@ void frmBrenmor::connectHandlers() {
   connect(cmdCalc, &QPushButton::clicked, this, &frmBrenmor::cmdCalc_Click);
   txtE->installEventFilter(this);
   cmdCalc->installEventFilter(this);
+  for (QComboBox* list : {cmbPU, cmbCU, cmbSU, cmbVU}) list->installEventFilter(this);
 }
 
 void frmBrenmor::Form_Load() {
@@ -334,6 +344,10 @@ bool frmBrenmor::pressCalculateWithFocus() {
 }
 
 bool frmBrenmor::eventFilter(QObject* watched, QEvent* event) {
+  // A wheel turned while passing over a list would pick a unit unasked.
+  if (event->type() == QEvent::Wheel && qobject_cast<QComboBox*>(watched) != nullptr) {
+    return !static_cast<QWidget*>(watched)->hasFocus();
+  }
   if (watched == txtE && event->type() == QEvent::FocusOut && IsRealFocusLoss(event)) {
     txtE_LostFocus();
   } else if (watched == cmdCalc) {

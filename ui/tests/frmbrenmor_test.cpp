@@ -15,6 +15,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
+#include <QWheelEvent>
 #include <algorithm>
 #include <clocale>
 #include <memory>
@@ -42,6 +44,14 @@ int PixelsOf(QWidget* widget, const QColor& colour) {
     count += static_cast<int>(std::count_if(line, line + image.width(), near));
   }
   return count;
+}
+
+// The tool tip on screen, if one is.
+QWidget* ShownTip() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->objectName() == "qtooltip_label" && widget->isVisible()) return widget;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -81,6 +91,9 @@ class FrmBrenmorTest : public QObject {
   void messageBoxIsRead();
   void wholeJobFromTheKeyboard();
   void inputsAndOutputsExplainThemselves();
+  void tipsWrapWithinTheWindow();
+  void wheelPicksOnlyInAFocusedList();
+  void logoKeepsItsShape();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -649,6 +662,50 @@ void FrmBrenmorTest::inputsAndOutputsExplainThemselves() {
   }
   QVERIFY(box("txtE")->toolTip().contains("leave the box"));
   for (const char* name : {"txtF", "txtD", "txtL"}) QVERIFY2(!box(name)->toolTip().isEmpty(), name);
+}
+
+void FrmBrenmorTest::tipsWrapWithinTheWindow() {
+  for (const char* name : {"txtV", "txtP", "txtC", "txtS", "txtE", "txtF", "txtD", "txtL"}) {
+    QHelpEvent hover(QEvent::ToolTip, QPoint(5, 5), box(name)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box(name), &hover);
+    QWidget* tip = nullptr;
+    QTRY_VERIFY((tip = ShownTip()) != nullptr);
+    QVERIFY2(tip->width() < ui_->window.width(), name);
+    QVERIFY2(tip->height() >= 2 * QFontMetrics(tip->font()).lineSpacing(), name);
+    QToolTip::hideText();
+    QTRY_VERIFY(!tip->isVisible());
+  }
+}
+
+// A wheel turned over a list on the way elsewhere picks nothing. Sent
+// events do not travel from the edit part to the list as real ones do, so
+// both are tried.
+void FrmBrenmorTest::wheelPicksOnlyInAFocusedList() {
+  const auto turnWheel = [](QWidget* target) {
+    const QPointF centre = QRectF(target->rect()).center();
+    QWheelEvent notch(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &notch);
+  };
+  typeInto(box("txtP"), "10");
+  turnWheel(list("cmbPU")->lineEdit());
+  turnWheel(list("cmbPU"));
+  QVERIFY(list("cmbPU")->isVisible());
+  QCOMPARE(list("cmbPU")->currentText(), QString("<< Select Units >>"));
+  QCOMPARE(ui_->window.designState().Values().P, 100.0);
+
+  tab();
+  QCOMPARE(focused(), list("cmbPU"));
+  turnWheel(list("cmbPU"));
+  QCOMPARE(ui_->window.designState().Values().P, 10.0);
+  QVERIFY(list("cmbPU")->isHidden());
+}
+
+void FrmBrenmorTest::logoKeepsItsShape() {
+  auto* logo = child<QLabel>("Image1");
+  const QPixmap picture = logo->pixmap();
+  QVERIFY(!picture.isNull());
+  QCOMPARE(picture.width() * logo->height(), picture.height() * logo->width());
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn

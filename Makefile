@@ -1,6 +1,6 @@
 # The front door: every target installs what is missing, then lets the CMake
 # presets do the work.
-.PHONY: deps build run package test test-debug test-engine bench bench-build fuzz fuzz-short format format-check clean
+.PHONY: deps build run package test test-x11 test-debug test-engine bench bench-build fuzz fuzz-short format format-check clean
 
 deps:
 	@scripts/install-deps
@@ -18,6 +18,11 @@ package: build
 
 test: build
 	ctest --preset default
+
+# The window tests again on a real X server: each on a private Xvfb, one
+# after another, so that focus and activation are proven there too.
+test-x11: build
+	ctest --preset x11
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-debug: deps

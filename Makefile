@@ -1,16 +1,20 @@
-# The front door: every target installs what is missing, then lets the CMake
-# presets do the work.
-.PHONY: deps build run package test test-x11 test-debug test-engine bench bench-build fuzz fuzz-short format format-check clean
+# The front door: every target installs what its task is missing, then lets
+# the CMake presets do the work.
+.PHONY: run build package test test-x11 test-debug test-engine tidy bench bench-build fuzz \
+        fuzz-short format format-check clean
 
-deps:
-	@scripts/install-deps
+# The window alone: only what it needs is installed and built.
+run:
+	@scripts/install-deps run
+	cmake --preset app
+	cmake --build --preset app
+	./build/app/app/brenmor
 
-build: deps
+# Everything: the programs, the tests, the package.
+build:
+	@scripts/install-deps test
 	cmake --preset default
 	cmake --build --preset default
-
-run: build
-	./build/default/app/brenmor
 
 # A Debian package of the default build, in build/package.
 package: build
@@ -22,32 +26,44 @@ test: build
 # The window tests again on a real X server: each on a private Xvfb, one
 # after another, so that focus and activation are proven there too.
 test-x11: build
+	@scripts/install-deps x11
 	ctest --preset x11
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-debug: deps
+test-debug:
+	@scripts/install-deps test
 	cmake --preset debug
 	cmake --build --preset debug
 	ctest --preset debug
 
 # The engine alone, as on a machine without Qt.
-test-engine: deps
+test-engine:
+	@scripts/install-deps test
 	cmake --preset engine
 	cmake --build --preset engine
 	ctest --preset engine
 
-# Speed and memory, measured side by side; writes bench/RESULTS.md.
+# clang-tidy over the product code (not tests or benchmarks); any finding fails.
+tidy: build
+	@scripts/install-deps lint
+	git ls-files 'engine/src/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' | \
+	  xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
+
+# Speed and memory, measured side by side; writes bench/RESULTS.md and fails
+# when a target is missed.
 bench: bench-build
 	bench/run
 
-bench-build: deps
+bench-build:
+	@scripts/install-deps bench
 	cmake --preset bench
 	cmake --build --preset bench
 
 # Each libFuzzer target for a minute (FUZZ_SECONDS), from the checked-in seeds;
 # what it finds stays in build/fuzz/corpus.
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz:
+	@scripts/install-deps fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz
 	for t in parse_value design_state; do \
@@ -62,7 +78,8 @@ fuzz-short:
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-format-check: deps
+format-check:
+	@scripts/install-deps lint
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:

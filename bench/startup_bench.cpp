@@ -1,8 +1,8 @@
-// Start-up of frmBrenmor against a bare QWidget of the same size, each started
-// 20 times as a fresh process, alternating: the median time from spawning the
-// process to its first painted frame, and the median peak resident memory.
-// A third kind, the bare QWidget with one caption, shows what drawing any
-// text costs: the font system's start (fontconfig) is most of the gap.
+// Start-up of frmBrenmor against a window of the same widgets without its
+// logic (the floor), each started 20 times as a fresh process, alternating:
+// the median time from spawning the process to its first painted frame, and
+// the median peak resident memory. A bare QWidget of the same size is shown
+// for information: the font system's start is most of the gap to it.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
   const std::string probe = argc > 1 ? argv[1] : "./startup_probe";
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   constexpr int kKinds = 3;
-  const std::array<const char*, kKinds> kinds = {"window", "empty", "label"};
+  const std::array<const char*, kKinds> kinds = {"window", "floor", "empty"};
   std::array<std::vector<double>, kKinds> time;
   std::array<std::vector<double>, kKinds> memory;
   for (int run = 0; run < kRuns; ++run) {
@@ -93,11 +93,11 @@ int main(int argc, char* argv[]) {
     std::printf("start-up %-6s: median %.1f ms to first paint, peak RSS %.1f MiB (%d runs)\n",
                 kinds[k], Median(time[k]), Median(memory[k]), kRuns);
   }
-  bool ok = ReportTarget("ratio", "start-up time frmBrenmor/empty QWidget",
-                         Median(time[0]) / Median(time[1]), 1.15);
-  ok &= ReportTarget("ratio", "peak memory frmBrenmor/empty QWidget",
-                     Median(memory[0]) / Median(memory[1]), 1.15);
-  std::printf("for comparison: frmBrenmor/QWidget with one caption: start-up %.2f, memory %.2f\n",
+  bool ok = ReportTarget("ratio", "start-up time frmBrenmor/floor",
+                         Median(time[0]) / Median(time[1]), 1.10);
+  ok &= ReportTarget("ratio", "peak memory frmBrenmor/floor", Median(memory[0]) / Median(memory[1]),
+                     1.05);
+  std::printf("for information: frmBrenmor/empty QWidget: start-up %.2f, memory %.2f\n",
               Median(time[0]) / Median(time[2]), Median(memory[0]) / Median(memory[2]));
   return ok ? 0 : 1;
 }

@@ -1,9 +1,15 @@
 // Starts like the program does, shows frmBrenmor and prints the monotonic
-// clock in ns once the first frame is painted, then quits. With "empty" it
-// shows a bare QWidget of the same size instead (the toolkit's floor), with
-// "label" the same with one caption (the floor of any window with text).
+// clock in ns once the first frame is painted, then quits. With "floor" it
+// shows the same widgets with the same texts at the same places and nothing
+// else (no fonts, colours, icon or logo of their own, no engine): the cost of
+// such a window in this toolkit. With "empty" it shows a bare QWidget of the
+// same size.
 #include <QApplication>
+#include <QComboBox>
+#include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -38,6 +44,47 @@ class FirstPaint : public QObject {
   bool seen_ = false;
 };
 
+struct Placed {
+  const char* text;
+  QRect pixels;
+};
+
+std::unique_ptr<QWidget> Floor() {
+  auto window = std::make_unique<QWidget>();
+  window->setFixedSize(367, 241);
+  QWidget* parent = window.get();
+  const Placed captions[] = {
+      {"Vessel (ft^3)", {16, 8, 153, 17}},
+      {"Design pressure (psi) [P]", {16, 32, 153, 17}},
+      {"Corrosion allowance (in) [C]", {16, 56, 153, 17}},
+      {"Stress value of material (psi) [S]", {16, 80, 153, 17}},
+      {"Joint Efficiency [E]", {16, 104, 153, 17}},
+      {"F (1/in)", {16, 144, 153, 17}},
+      {"Diameter (mm)", {16, 168, 153, 17}},
+      {"Length or Height (mm)", {16, 192, 153, 17}},
+      {"Rev.Z", {64, 216, 105, 17}},
+      {"29-Sep-2012", {176, 216, 73, 17}},
+  };
+  for (const Placed& c : captions) (new QLabel(c.text, parent))->setGeometry(c.pixels);
+  const Placed boxes[] = {{"1000", {176, 8, 65, 19}},    {"100", {176, 32, 65, 19}},
+                          {"0.0625", {176, 56, 65, 19}}, {"16000", {176, 80, 65, 19}},
+                          {"0.8", {176, 104, 65, 19}},   {"", {176, 144, 65, 19}},
+                          {"", {176, 168, 65, 19}},      {"", {176, 192, 65, 19}}};
+  for (const Placed& b : boxes) (new QLineEdit(b.text, parent))->setGeometry(b.pixels);
+  for (const int top : {8, 32, 56, 80}) {
+    auto* list = new QComboBox(parent);
+    list->setEditable(true);
+    list->addItems({"psi", "bar", "atm"});
+    list->setGeometry(248, top, 105, 21);
+    list->hide();
+  }
+  (new QPushButton("&Calculate", parent))->setGeometry(248, 184, 105, 25);
+  auto* line = new QFrame(parent);
+  line->setFrameShape(QFrame::HLine);
+  line->setGeometry(8, 128, 345, 1);
+  return window;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -45,11 +92,13 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brenmor"));
   QApplication::setApplicationVersion(QStringLiteral(BRENMOR_VERSION));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.brenmor.Brenmor"));
   std::unique_ptr<QWidget> window;
-  if (std::strcmp(kind, "window") != 0) {
+  if (std::strcmp(kind, "floor") == 0) {
+    window = Floor();
+  } else if (std::strcmp(kind, "empty") == 0) {
     window = std::make_unique<QWidget>();
     window->setFixedSize(367, 241);
-    if (std::strcmp(kind, "label") == 0) new QLabel(QStringLiteral("Vessel (ft^3)"), window.get());
   } else {
     window = std::make_unique<frmBrenmor>();
   }

@@ -2,12 +2,15 @@
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 
 #include "factors.h"
 
 namespace brenmor {
 
-const std::array<SizingRow, 13> SizingTable = {{
+namespace {
+
+constexpr std::array<SizingRow, 13> kTable = {{
     {0.0, 1.09, 0.331},
     {0.01, 1.094, 0.299},
     {0.02, 1.084, 0.284},
@@ -23,12 +26,19 @@ const std::array<SizingRow, 13> SizingTable = {{
     {3.0, 0.444, 0.255},
 }};
 
-namespace {
+// The breakpoints that end a segment (rows 2 to 13), side by side, so that
+// F is compared with all of them at once.
+constexpr std::array<double, kTable.size() - 1> kSegmentEnds = [] {
+  std::array<double, kTable.size() - 1> ends{};
+  for (std::size_t i = 1; i < kTable.size(); ++i) ends[i - 1] = kTable[i].Ft;
+  return ends;
+}();
 
 constexpr double kInchesPerFoot = 12;
 constexpr double kMmPerMetre = 1000;
 // Not the full double pi: the sizes are defined with this one.
 constexpr double kPi = 3.14159265358979;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 bool IsFinite(double x) { return std::isfinite(x); }
 
@@ -38,6 +48,8 @@ double RowDiameter(const SizingRow& row, double V) {
 }
 
 }  // namespace
+
+const std::array<SizingRow, 13> SizingTable = kTable;
 
 std::optional<double> CalcF(double P, double C, double S, double E) {
   const double CS = C * S;
@@ -49,12 +61,14 @@ std::optional<double> CalcF(double P, double C, double S, double E) {
 }
 
 VesselSize SizeVessel(double F, double V) {
-  if (!(V > 0)) return {SizingError::VolumeNotPositive};
-  // The first breakpoint not below F ends the segment; F <= 0.01 always
-  // takes the first one.
+  // The first breakpoint not below F ends the segment, and F <= 0.01 always
+  // takes the first one. The breakpoints rise, so it comes right after those
+  // that F passes; counting them needs no branch.
   std::size_t i = 1;
-  while (i < SizingTable.size() && !(F <= SizingTable[i].Ft)) ++i;
-  if (i == SizingTable.size()) return {SizingError::FBeyondTable};
+  for (const double end : kSegmentEnds) i += !(F <= end) ? 1 : 0;
+  if (i == SizingTable.size()) {
+    return {V > 0 ? SizingError::FBeyondTable : SizingError::VolumeNotPositive};
+  }
 
   const SizingRow& lo = SizingTable[i - 1];
   const SizingRow& hi = SizingTable[i];
@@ -65,9 +79,13 @@ VesselSize SizeVessel(double F, double V) {
   const double L = ((4 * V) / kCubicFeetPerCubicMetre) / (metres * metres * kPi) * kMmPerMetre;
   VesselSize size{SizingError::None, D, L, static_cast<int>(i) + 1, Dlo, Dhi};
 
-  // One test for the common case, so the checks stay off the critical path.
-  if (D > 0 && L > 0 && IsFinite(D) && IsFinite(L)) return size;
-  if (IsFinite(D) && !(D > 0)) {
+  // One test for the common case, so that the checks stay off the critical
+  // path: a positive finite L has a finite D, and V <= 0 never passes, as
+  // its powers are 0 or not a number.
+  if (D > 0 && L > 0 && L < kInfinity) return size;
+  if (!(V > 0)) {
+    size.error = SizingError::VolumeNotPositive;
+  } else if (IsFinite(D) && !(D > 0)) {
     size.error = SizingError::DiameterNotPositive;
   } else {
     size.error = SizingError::SizeOutOfRange;

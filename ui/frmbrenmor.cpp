@@ -12,7 +12,10 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTimer>
 #include <array>
+
+#include "logo.h"
 
 namespace {
 
@@ -110,7 +113,6 @@ frmBrenmor::frmBrenmor(QWidget* parent) : QWidget(parent) {
   font.setPointSizeF(8.25);
   setFont(font);
   setWindowTitle(QStringLiteral("Brenmor"));
-  setWindowIcon(QIcon(QStringLiteral(":/brenmor/brenmor-64.png")));
   setFixedSize(Twips(0, 0, 5505, 3615).size());
 
   createControls();
@@ -193,7 +195,7 @@ void frmBrenmor::createControls() {
   txtL = output("txtL", Twips(2640, 2880, 975, 285));
 
   Image1 = Named(new QLabel(this), "Image1", Twips(240, 3240, 540, 255));
-  Image1->setPixmap(QPixmap(QStringLiteral(":/brenmor/logo.png")));
+  Image1->setPixmap(DrawLogo(Image1->size(), Image1->devicePixelRatioF()));
   Image1->setScaledContents(true);
   Label9 = label("Label9", QStringLiteral("Rev.Z"), Twips(960, 3240, 1575, 255));
   Label10 = label("Label10", QStringLiteral("29-Sep-2012"), Twips(2640, 3240, 1095, 255));
@@ -270,6 +272,17 @@ void frmBrenmor::connectHandlers() {
   txtE->installEventFilter(this);
   cmdCalc->installEventFilter(this);
   for (QComboBox* list : {cmbPU, cmbCU, cmbSU, cmbVU}) list->installEventFilter(this);
+}
+
+// The icon is read once the window has drawn its first frame: decoding the
+// first image costs more than building the window, and the window manager
+// takes the icon whenever it comes.
+void frmBrenmor::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (iconRequested_) return;
+  iconRequested_ = true;
+  QTimer::singleShot(0, this,
+                     [this] { setWindowIcon(QIcon(QStringLiteral(":/brenmor/brenmor-64.png"))); });
 }
 
 void frmBrenmor::Form_Load() {

@@ -31,6 +31,7 @@ class frmBrenmor : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Form_Load();
@@ -56,6 +57,7 @@ class frmBrenmor : public QWidget {
   void showMessage(std::string_view text);
 
   brenmor::DesignState state_;
+  bool iconRequested_ = false;
 
   QLabel* Label1;
   QLabel* Label2;

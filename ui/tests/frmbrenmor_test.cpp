@@ -93,7 +93,7 @@ class FrmBrenmorTest : public QObject {
   void inputsAndOutputsExplainThemselves();
   void tipsWrapWithinTheWindow();
   void wheelPicksOnlyInAFocusedList();
-  void logoKeepsItsShape();
+  void logoAndIconAreDrawn();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -700,11 +700,13 @@ void FrmBrenmorTest::wheelPicksOnlyInAFocusedList() {
   QVERIFY(list("cmbPU")->isHidden());
 }
 
-void FrmBrenmorTest::logoKeepsItsShape() {
+void FrmBrenmorTest::logoAndIconAreDrawn() {
   auto* logo = child<QLabel>("Image1");
   const QPixmap picture = logo->pixmap();
-  QVERIFY(!picture.isNull());
-  QCOMPARE(picture.width() * logo->height(), picture.height() * logo->width());
+  QCOMPARE(picture.deviceIndependentSize(), QSizeF(logo->size()));
+  QCOMPARE(picture.devicePixelRatio(), logo->devicePixelRatioF());
+  QVERIFY2(PixelsOf(logo, QColor(0x9f, 0xb8, 0xcf)) > 50, "no vessel in the logo");
+  QTRY_VERIFY(!ui_->window.windowIcon().isNull());
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn

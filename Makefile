@@ -46,8 +46,8 @@ test-engine:
 # clang-tidy over the product code (not tests or benchmarks); any finding fails.
 tidy: build
 	@scripts/install-deps lint
-	git ls-files 'engine/src/*.cpp' 'ui/*.cpp' 'app/*.cpp' 'cli/*.cpp' | \
-	  xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
+	git ls-files -- ':(glob)engine/src/*.cpp' ':(glob)ui/*.cpp' ':(glob)app/*.cpp' \
+	  ':(glob)cli/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
 
 # Speed and memory, measured side by side; writes bench/RESULTS.md and fails
 # when a target is missed.

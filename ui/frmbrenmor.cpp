@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
-#include <QTimer>
 #include <array>
 
 #include "logo.h"
@@ -114,6 +113,7 @@ frmBrenmor::frmBrenmor(QWidget* parent) : QWidget(parent) {
   setFont(font);
   setWindowTitle(QStringLiteral("Brenmor"));
   setFixedSize(Twips(0, 0, 5505, 3615).size());
+  iconTimer_.setSingleShot(true);
 
   createControls();
   describeControls();
@@ -269,6 +269,7 @@ void frmBrenmor::connectHandlers() {
   connect(cmbSU, &QComboBox::activated, this, &frmBrenmor::cmbSU_Click);
   connect(cmbVU, &QComboBox::activated, this, &frmBrenmor::cmbVU_Click);
   connect(cmdCalc, &QPushButton::clicked, this, &frmBrenmor::cmdCalc_Click);
+  connect(&iconTimer_, &QTimer::timeout, this, &frmBrenmor::showIcon);
   txtE->installEventFilter(this);
   cmdCalc->installEventFilter(this);
   for (QComboBox* list : {cmbPU, cmbCU, cmbSU, cmbVU}) list->installEventFilter(this);
@@ -279,11 +280,13 @@ void frmBrenmor::connectHandlers() {
 // takes the icon whenever it comes.
 void frmBrenmor::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (iconRequested_) return;
-  iconRequested_ = true;
-  QTimer::singleShot(0, this,
-                     [this] { setWindowIcon(QIcon(QStringLiteral(":/brenmor/brenmor-64.png"))); });
+  if (iconPending_) {
+    iconPending_ = false;
+    iconTimer_.start();
+  }
 }
+
+void frmBrenmor::showIcon() { setWindowIcon(QIcon(QStringLiteral(":/brenmor/brenmor-64.png"))); }
 
 void frmBrenmor::Form_Load() {
   state_.LoadDefaults(ToStd(txtP->text()), ToStd(txtC->text()), ToStd(txtS->text()),

@@ -10,6 +10,7 @@
 // focus before it is pressed.
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 
 #include "brenmor/design_state.h"
@@ -55,9 +56,11 @@ class frmBrenmor : public QWidget {
   void showFText(const std::optional<std::string>& fText);
   bool pressCalculateWithFocus();
   void showMessage(std::string_view text);
+  void showIcon();
 
   brenmor::DesignState state_;
-  bool iconRequested_ = false;
+  QTimer iconTimer_;
+  bool iconPending_ = true;
 
   QLabel* Label1;
   QLabel* Label2;

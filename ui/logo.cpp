@@ -50,8 +50,8 @@ QPixmap DrawLogo(QSize size, qreal devicePixelRatio) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(kSteel);
   for (const qreal left : {22.0, 68.0}) {
-    painter.drawPolygon(QPolygonF(
-        {QPointF(left + 4, 39), QPointF(left, 47), QPointF(left + 18, 47), QPointF(left + 14, 39)}));
+    painter.drawPolygon(QPolygonF({QPointF(left + 4, 39), QPointF(left, 47), QPointF(left + 18, 47),
+                                   QPointF(left + 14, 39)}));
   }
   painter.fillRect(QRectF(12, 46, 84, 3), kOutline);
   return logo;

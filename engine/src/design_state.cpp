@@ -59,7 +59,9 @@ bool DesignState::LoadDefaults(std::string_view textP, std::string_view textC,
 UnitCommit DesignState::CommitWithUnit(Field field, int unit, std::string_view text) {
   const std::optional<double> value = ConvertToBase(field, unit, text);
   if (!value) return Refused(CommitError::UnknownUnit);
-  if (!std::isfinite(*value)) return Refused(CommitError::OutOfRange);
+  if (const CommitError error = CommitRule(field, *value); error != CommitError::None) {
+    return Refused(error);
+  }
   Input(field) = *value;
   UnitCommit result;
   result.writtenBack = DisplayText(field, *value);
@@ -69,15 +71,21 @@ UnitCommit DesignState::CommitWithUnit(Field field, int unit, std::string_view t
 
 ECommit DesignState::CommitE(std::string_view text) {
   const double e = ParseValue(text);
-  CommitError error = CommitError::None;
-  if (!std::isfinite(e)) {
-    error = CommitError::OutOfRange;
-  } else if (e > 1) {
-    error = CommitError::EAboveOne;
-  } else {
-    values_.E = e;
-  }
+  const CommitError error = CommitRule(Field::E, e);
+  if (error == CommitError::None) values_.E = e;
   return {error, RefreshF()};
+}
+
+std::string_view DefaultText(Field field) {
+  static constexpr std::array<std::string_view, 5> kDefaults = {"100", "0.0625", "16000", "0.8",
+                                                                "1000"};
+  return kDefaults[static_cast<std::size_t>(field)];
+}
+
+CommitError CommitRule(Field field, double value) {
+  if (!std::isfinite(value)) return CommitError::OutOfRange;
+  if (field == Field::E && value > 1) return CommitError::EAboveOne;
+  return CommitError::None;
 }
 
 std::optional<std::string> DesignState::RefreshF() {

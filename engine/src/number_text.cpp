@@ -1,9 +1,11 @@
 #include "brenmor/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace brenmor {
@@ -20,6 +22,7 @@ struct NumberPrefix {
   std::string mantissa;  // digits with at most one "."
   std::string exponent;  // optional sign and digits, empty when absent
   int digitCount = 0;    // mantissa digits, the "." not counted
+  std::size_t end = 0;   // where reading stopped in the text
 };
 
 class PrefixReader {
@@ -37,6 +40,7 @@ class PrefixReader {
       n.mantissa += c;
     }
     if (n.digitCount > 0 && IsExponentLetter(Peek())) ReadExponent(n);
+    n.end = pos_;
     return n;
   }
 
@@ -97,20 +101,51 @@ bool Overflows(const NumberPrefix& n) {
   return magnitude + exponent > 0;
 }
 
+// Most numbers are written plainly, as digits with at most one point and
+// perhaps a minus: read in place, without the general reader's copying.
+// Nothing when the text needs the general reader.
+std::optional<NumberRead> ReadPlainNumber(std::string_view text) {
+  const std::size_t sign = !text.empty() && text.front() == '-' ? 1 : 0;
+  std::size_t end = sign;
+  bool seenPoint = false;
+  bool seenDigit = false;
+  for (; end < text.size(); ++end) {
+    const char c = text[end];
+    if (IsDigit(c)) {
+      seenDigit = true;
+    } else if (c == '.' && !seenPoint) {
+      seenPoint = true;
+    } else {
+      break;
+    }
+  }
+  // A blank or an exponent letter could carry the number on.
+  if (!seenDigit || (end < text.size() && (IsBlank(text[end]) || IsExponentLetter(text[end])))) {
+    return std::nullopt;
+  }
+  double value = 0;
+  const auto [last, error] = std::from_chars(text.data(), text.data() + end, value);
+  if (error != std::errc() || last != text.data() + end) return std::nullopt;
+  return NumberRead{value == 0 ? 0.0 : value, end};
+}
+
 }  // namespace
 
-double ParseValue(std::string_view text) {
+NumberRead ReadNumber(std::string_view text) {
+  if (const std::optional<NumberRead> plain = ReadPlainNumber(text)) return *plain;
   const NumberPrefix n = PrefixReader(text).Read();
-  if (n.digitCount == 0) return 0.0;
+  if (n.digitCount == 0) return {0.0, 0};
   const std::string number = n.exponent.empty() ? n.mantissa : n.mantissa + 'e' + n.exponent;
   double value = 0.0;
   const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (error == std::errc::result_out_of_range) {
     value = Overflows(n) ? std::numeric_limits<double>::infinity() : 0.0;
   }
-  if (value == 0.0) return 0.0;  // never -0
-  return n.negative ? -value : value;
+  if (value == 0.0) return {0.0, n.end};  // never -0
+  return {n.negative ? -value : value, n.end};
 }
+
+double ParseValue(std::string_view text) { return ReadNumber(text).value; }
 
 double RoundTo(double x, int decimals) {
   // Exact powers of ten for the decimals the window uses, without a pow call.
@@ -130,10 +165,11 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// Digits "d.dddddddddddddd" and the decimal exponent of |x|, rounded to 15
-// significant digits.
+// The significant digits of |x| rounded to 15, trailing zeros dropped, and
+// its decimal exponent: 1702.68 is "170268" and 3.
 struct Decimal {
-  std::string digits;  // 15 digits, no point
+  std::array<char, kSignificantDigits> digits{};
+  int count = 0;  // digits that count, at least 1
   int exponent = 0;
 };
 
@@ -144,39 +180,44 @@ Decimal ToDecimal(double magnitude) {
   // Always "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
   const char* const exponent = buffer.data() + kSignificantDigits + 2;
   Decimal d;
-  d.digits.reserve(kSignificantDigits);
-  d.digits.push_back(buffer[0]);
-  d.digits.append(buffer.data() + 2, kSignificantDigits - 1);
+  d.digits[0] = buffer[0];
+  std::copy_n(buffer.data() + 2, kSignificantDigits - 1, d.digits.data() + 1);
+  d.count = kSignificantDigits;
+  while (d.count > 1 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') --d.count;
   std::from_chars(exponent + (*exponent == '+' ? 1 : 0), result.ptr, d.exponent);
   return d;
 }
 
-void DropTrailingZeros(std::string& digits) {
-  const std::size_t last = digits.find_last_not_of('0');
-  digits.erase(last == std::string::npos ? 0 : last + 1);
+void AppendDigits(std::string& text, const Decimal& d, int from, int to) {
+  text.append(d.digits.data() + from, static_cast<std::size_t>(to - from));
 }
 
-std::string ExponentForm(Decimal d) {
-  DropTrailingZeros(d.digits);
-  std::string text = d.digits.substr(0, 1);
-  if (d.digits.size() > 1) text += '.' + d.digits.substr(1);
+void AppendExponentForm(std::string& text, const Decimal& d) {
+  AppendDigits(text, d, 0, 1);
+  if (d.count > 1) {
+    text += '.';
+    AppendDigits(text, d, 1, d.count);
+  }
   const int magnitude = std::abs(d.exponent);
   text += d.exponent < 0 ? "E-" : "E+";
   if (magnitude < 10) text += '0';
-  return text + std::to_string(magnitude);
+  text += std::to_string(magnitude);
 }
 
-std::string FixedForm(const Decimal& d) {
-  std::string whole = "0";
-  std::string fraction;
-  if (d.exponent >= 0) {
-    whole = d.digits.substr(0, d.exponent + 1);
-    fraction = d.digits.substr(d.exponent + 1);
-  } else {
-    fraction = std::string(-d.exponent - 1, '0') + d.digits;
+void AppendFixedForm(std::string& text, const Decimal& d) {
+  if (d.exponent < 0) {
+    text += "0.";
+    text.append(static_cast<std::size_t>(-d.exponent - 1), '0');
+    AppendDigits(text, d, 0, d.count);
+    return;
   }
-  DropTrailingZeros(fraction);
-  return fraction.empty() ? whole : whole + '.' + fraction;
+  const int whole = d.exponent + 1;
+  AppendDigits(text, d, 0, std::min(whole, d.count));
+  text.append(static_cast<std::size_t>(std::max(0, whole - d.count)), '0');
+  if (d.count > whole) {
+    text += '.';
+    AppendDigits(text, d, whole, d.count);
+  }
 }
 
 }  // namespace
@@ -186,9 +227,24 @@ std::string FormatValue(double x) {
   if (std::isinf(x)) return x < 0 ? "-Infinity" : "Infinity";
   if (x == 0.0) return "0";
   const Decimal d = ToDecimal(std::fabs(x));
-  const bool exponentForm = d.exponent >= kSignificantDigits || d.exponent < -4;
-  const std::string text = exponentForm ? ExponentForm(d) : FixedForm(d);
-  return x < 0 ? '-' + text : text;
+  std::string text;  // short enough to stay within the string itself
+  if (x < 0) text += '-';
+  if (d.exponent >= kSignificantDigits || d.exponent < -4) {
+    AppendExponentForm(text, d);
+  } else {
+    AppendFixedForm(text, d);
+  }
+  return text;
+}
+
+std::string FormatFixed(double x, int decimals) {
+  const double rounded = RoundTo(x, decimals);
+  if (!(std::fabs(rounded) < 1e15)) return FormatValue(rounded);
+  std::array<char, 64> buffer{};  // 15 digits, a sign, a point and the decimals
+  const auto result =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded == 0 ? 0.0 : rounded,
+                    std::chars_format::fixed, decimals);
+  return {buffer.data(), result.ptr};
 }
 
 }  // namespace brenmor

@@ -1,6 +1,8 @@
 #include "brenmor/units.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "brenmor/number_text.h"
 #include "factors.h"
@@ -54,9 +56,24 @@ std::span<const std::string_view> UnitNames(Field field) {
   return {};
 }
 
+std::optional<int> UnitPosition(Field field, std::string_view name) {
+  const auto sameLetters = [](char a, char b) {
+    return std::tolower(static_cast<unsigned char>(a)) ==
+           std::tolower(static_cast<unsigned char>(b));
+  };
+  const std::span<const std::string_view> names = UnitNames(field);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (std::ranges::equal(names[i], name, sameLetters)) return static_cast<int>(i);
+  }
+  return std::nullopt;
+}
+
 std::optional<double> ConvertToBase(Field field, int unit, std::string_view text) {
   if (unit < 0 || static_cast<std::size_t>(unit) >= UnitNames(field).size()) return std::nullopt;
-  const double x = ParseValue(text);
+  return ToBase(field, unit, ParseValue(text));
+}
+
+double ToBase(Field field, int unit, double x) {
   switch (field) {
     case Field::P:
     case Field::S:
@@ -68,7 +85,7 @@ std::optional<double> ConvertToBase(Field field, int unit, std::string_view text
     case Field::E:
       break;
   }
-  return std::nullopt;
+  return x;
 }
 
 std::string DisplayText(Field field, double value) {

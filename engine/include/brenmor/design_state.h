@@ -84,6 +84,13 @@ class DesignState {
   DesignValues values_;
 };
 
+// The text each box opens with, and so the design a session starts from.
+std::string_view DefaultText(Field field);
+
+// Why a value, in its field's base unit, may not be committed: it is beyond
+// the double range, or a joint efficiency above 1 (exactly 1 is taken).
+CommitError CommitRule(Field field, double value);
+
 // The output boxes' texts for a sized (or refused) design.
 Calculation CalculationTexts(const Sizing& sizing);
 

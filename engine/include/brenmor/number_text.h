@@ -14,6 +14,15 @@ namespace brenmor {
 // reads as +/-infinity, one too small to represent as 0. Locale-independent.
 double ParseValue(std::string_view text);
 
+// ParseValue's number and how far it read: `length` is 0 when the text has
+// no number at its start, and otherwise the count of characters up to the
+// first that cannot continue the number (blanks inside are passed over).
+struct NumberRead {
+  double value = 0;
+  std::size_t length = 0;
+};
+NumberRead ReadNumber(std::string_view text);
+
 // `x` rounded to `decimals` places, ties to even.
 double RoundTo(double x, int decimals);
 
@@ -22,5 +31,11 @@ double RoundTo(double x, int decimals);
 // and from 1E15 up. Zero, whatever its sign, is "0". Non-finite values have no
 // number text and are written "NaN", "Infinity" or "-Infinity".
 std::string FormatValue(double x);
+
+// `x` rounded to `decimals` places as RoundTo does, written with exactly that
+// many decimals ("1765.00", "7.31") and "." as the separator. From 1E15 up,
+// where fixed digits would run on, and for non-finite values, FormatValue's
+// text of the rounded value.
+std::string FormatFixed(double x, int decimals);
 
 }  // namespace brenmor

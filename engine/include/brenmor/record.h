@@ -1,0 +1,21 @@
+// The calculation record: how a design was sized, step by step and with its
+// numbers, as an engineer files it with the design. Both programs print this
+// one text, so the window and the command line explain a size alike.
+#pragma once
+
+#include <string>
+
+#include "brenmor/design_state.h"
+
+namespace brenmor {
+
+// The record of calculating the committed values: F, the breakpoints around
+// it, the two row diameters, the interpolated D and the length, each with the
+// numbers that went in; a refusal says where the design left the correlation
+// and gives the window's message.
+std::string CalculationRecord(const DesignValues& values);
+
+// L/D of a sized vessel, to 2 decimals.
+std::string LengthOverDiameterText(const VesselSize& size);
+
+}  // namespace brenmor

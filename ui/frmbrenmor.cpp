@@ -1,24 +1,29 @@
 #include "frmbrenmor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <array>
 
+#include "brenmor/record.h"
 #include "logo.h"
 
 namespace {
 
 using brenmor::CommitError;
+using brenmor::DefaultText;
 using brenmor::Field;
 
 const QString kSelectUnits = QStringLiteral("<< Select Units >>");
@@ -46,6 +51,9 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
 }
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Tool tips wrap at two thirds of the window's width, about 45 characters a
 // line, instead of running wider than the window.
@@ -156,7 +164,7 @@ void frmBrenmor::createControls() {
     list->setCompleter(nullptr);
     disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
     for (const std::string_view unit : brenmor::UnitNames(field)) {
-      list->addItem(QString::fromUtf8(unit.data(), static_cast<qsizetype>(unit.size())));
+      list->addItem(ToQString(unit));
     }
     list->setCurrentIndex(-1);
     list->hide();
@@ -165,21 +173,21 @@ void frmBrenmor::createControls() {
   };
 
   Label6 = label("Label6", QStringLiteral("Vessel (ft^3)"), Twips(240, 120, 2295, 255));
-  txtV = input("txtV", QStringLiteral("1000"), Twips(2640, 120, 975, 285));
+  txtV = input("txtV", ToQString(DefaultText(Field::V)), Twips(2640, 120, 975, 285));
   cmbVU = unitList("cmbVU", Field::V, Twips(3720, 120, 1575, 315));
   Label1 = label("Label1", QStringLiteral("Design pressure (psi) [P]"), Twips(240, 480, 2295, 255));
-  txtP = input("txtP", QStringLiteral("100"), Twips(2640, 480, 975, 285));
+  txtP = input("txtP", ToQString(DefaultText(Field::P)), Twips(2640, 480, 975, 285));
   cmbPU = unitList("cmbPU", Field::P, Twips(3720, 480, 1575, 315));
   Label2 =
       label("Label2", QStringLiteral("Corrosion allowance (in) [C]"), Twips(240, 840, 2295, 255));
-  txtC = input("txtC", QStringLiteral("0.0625"), Twips(2640, 840, 975, 285));
+  txtC = input("txtC", ToQString(DefaultText(Field::C)), Twips(2640, 840, 975, 285));
   cmbCU = unitList("cmbCU", Field::C, Twips(3720, 840, 1575, 315));
   Label4 = label("Label4", QStringLiteral("Stress value of material (psi) [S]"),
                  Twips(240, 1200, 2295, 255));
-  txtS = input("txtS", QStringLiteral("16000"), Twips(2640, 1200, 975, 285));
+  txtS = input("txtS", ToQString(DefaultText(Field::S)), Twips(2640, 1200, 975, 285));
   cmbSU = unitList("cmbSU", Field::S, Twips(3720, 1200, 1575, 315));
   Label3 = label("Label3", QStringLiteral("Joint Efficiency [E]"), Twips(240, 1560, 2295, 255));
-  txtE = input("txtE", QStringLiteral("0.8"), Twips(2640, 1560, 975, 285));
+  txtE = input("txtE", ToQString(DefaultText(Field::E)), Twips(2640, 1560, 975, 285));
 
   Line1 = Named(new QFrame(this), "Line1", Twips(120, 1920, 5175, 15));
   Line1->setFrameShape(QFrame::HLine);
@@ -288,6 +296,18 @@ void frmBrenmor::paintEvent(QPaintEvent* event) {
 
 void frmBrenmor::showIcon() { setWindowIcon(QIcon(QStringLiteral(":/brenmor/brenmor-64.png"))); }
 
+// The window's own menu, on its background: the boxes keep theirs.
+void frmBrenmor::contextMenuEvent(QContextMenuEvent* event) {
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addAction(tr("Copy calculation record"), this, &frmBrenmor::mnuCopyRecord_Click);
+  menu->popup(event->globalPos());
+}
+
+void frmBrenmor::mnuCopyRecord_Click() {
+  QGuiApplication::clipboard()->setText(ToQString(brenmor::CalculationRecord(state_.Values())));
+}
+
 void frmBrenmor::Form_Load() {
   state_.LoadDefaults(ToStd(txtP->text()), ToStd(txtC->text()), ToStd(txtS->text()),
                       ToStd(txtE->text()), ToStd(txtV->text()));
@@ -341,9 +361,7 @@ void frmBrenmor::showFText(const std::optional<std::string>& fText) {
 }
 
 void frmBrenmor::showMessage(std::string_view text) {
-  QMessageBox box(QMessageBox::Information, windowTitle(),
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                  QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::Information, windowTitle(), ToQString(text), QMessageBox::Ok, this);
   box.exec();
   // Not every window system hands the activation back when the box closes;
   // the user goes on typing here.

@@ -7,7 +7,8 @@
 // they serve (txtP_Change, cmbPU_Click, txtE_LostFocus, cmdCalc_Click). The
 // event filter turns Qt's focus and shortcut events into the events those
 // handlers expect: txtE's focus-out, and a Calculate button that takes the
-// focus before it is pressed.
+// focus before it is pressed. The window's background has a menu that copies
+// the calculation record of the committed design.
 #pragma once
 
 #include <QTimer>
@@ -33,6 +34,7 @@ class frmBrenmor : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void Form_Load();
@@ -47,6 +49,7 @@ class frmBrenmor : public QWidget {
   void cmbVU_Click(int index);
   void txtE_LostFocus();
   void cmdCalc_Click();
+  void mnuCopyRecord_Click();
 
   void createControls();
   void describeControls();

@@ -3,6 +3,7 @@
 #include "frmbrenmor.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFontInfo>
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -21,6 +23,7 @@
 #include <clocale>
 #include <memory>
 
+#include "brenmor/record.h"
 #include "window_driver.h"
 
 namespace {
@@ -94,6 +97,8 @@ class FrmBrenmorTest : public QObject {
   void tipsWrapWithinTheWindow();
   void wheelPicksOnlyInAFocusedList();
   void logoAndIconAreDrawn();
+  void backgroundMenuCopiesTheRecord_data();
+  void backgroundMenuCopiesTheRecord();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -707,6 +712,43 @@ void FrmBrenmorTest::logoAndIconAreDrawn() {
   QCOMPARE(picture.devicePixelRatio(), logo->devicePixelRatioF());
   QVERIFY2(PixelsOf(logo, QColor(0x9f, 0xb8, 0xcf)) > 50, "no vessel in the logo");
   QTRY_VERIFY(!ui_->window.windowIcon().isNull());
+}
+
+void FrmBrenmorTest::backgroundMenuCopiesTheRecord_data() {
+  QTest::addColumn<QPoint>("at");
+  QTest::addColumn<bool>("offered");
+  QTest::newRow("bare background") << QPoint(360, 230) << true;
+  QTest::newRow("on a caption") << QPoint(30, 40) << true;
+  QTest::newRow("on the button") << QPoint(300, 196) << true;
+  QTest::newRow("in a box, which keeps its own menu") << QPoint(200, 40) << false;
+}
+
+void FrmBrenmorTest::backgroundMenuCopiesTheRecord() {
+  QFETCH(QPoint, at);
+  QFETCH(bool, offered);
+  typeInto(box("txtP"), "10");
+  pickUnit(list("cmbPU"), 1);
+  QGuiApplication::clipboard()->clear();
+
+  QWidget* target = ui_->window.childAt(at) != nullptr ? ui_->window.childAt(at) : &ui_->window;
+  const QPoint local = target->mapFrom(&ui_->window, at);
+  QContextMenuEvent click(QContextMenuEvent::Mouse, local, target->mapToGlobal(local));
+  QApplication::sendEvent(target, &click);
+  QMenu* menu = nullptr;
+  QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr);
+  QStringList items;
+  for (const QAction* action : menu->actions()) items << action->text();
+  QCOMPARE(items.contains("Copy calculation record"), offered);
+  if (!offered) {
+    QTest::keyClick(menu, Qt::Key_Escape);
+    return;
+  }
+  QTest::keyClick(menu, Qt::Key_Down);
+  QTest::keyClick(menu, Qt::Key_Return);
+  const QString record = QGuiApplication::clipboard()->text();
+  QCOMPARE(record,
+           QString::fromStdString(brenmor::CalculationRecord(ui_->window.designState().Values())));
+  QVERIFY2(record.contains("= 0.181297804095732 1/in, shown 0.181"), qPrintable(record));
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn

@@ -52,6 +52,22 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"ZeroWithHugeExponent", "0E99999", 0}, ParseCase{"Subnormal", "1E-310", 1E-310}),
     CaseName());
 
+// How far the number reaches, for a reader that wants to see what follows.
+TEST(ReadNumberTest, SaysWhereTheNumberEnds) {
+  const auto read = [](std::string_view text) {
+    const NumberRead n = ReadNumber(text);
+    return std::pair(n.value, n.length);
+  };
+  EXPECT_EQ(read("10bar"), std::pair(10.0, std::size_t{2}));
+  EXPECT_EQ(read(" 10 bar"), std::pair(10.0, std::size_t{4})) << "blanks before the unit passed";
+  EXPECT_EQ(read("1 000 mm"), std::pair(1000.0, std::size_t{6}));
+  EXPECT_EQ(read("-2.5e3m^3"), std::pair(-2500.0, std::size_t{6}));
+  EXPECT_EQ(read("1.5E"), std::pair(1.5, std::size_t{3})) << "an exponent without digits";
+  EXPECT_EQ(read("1,5"), std::pair(1.0, std::size_t{1}));
+  EXPECT_EQ(read("abc"), std::pair(0.0, std::size_t{0}));
+  EXPECT_EQ(read("."), std::pair(0.0, std::size_t{0}));
+}
+
 TEST(ParseValueTest, IgnoresTheProcessLocale) {
   if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr &&
       std::setlocale(LC_NUMERIC, "fr_FR.UTF-8") == nullptr) {
@@ -141,6 +157,15 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"Tiny", 5e-324, "4.94065645841247E-324"},
                     FormatCase{"Infinite", kInf, "Infinity"}),
     CaseName());
+
+TEST(FormatFixedTest, WritesExactlyTheDecimalsAsked) {
+  EXPECT_EQ(FormatFixed(1765.004, 2), "1765.00");
+  EXPECT_EQ(FormatFixed(7.3149, 2), "7.31");
+  EXPECT_EQ(FormatFixed(0.125, 2), "0.12") << "ties to even, as RoundTo";
+  EXPECT_EQ(FormatFixed(-0.001, 2), "0.00") << "never -0.00";
+  EXPECT_EQ(FormatFixed(2.5e20, 2), "2.5E+20");
+  EXPECT_EQ(FormatFixed(kInf, 2), "Infinity");
+}
 
 TEST(FormatValueTest, ReadsBackAsItself) {
   for (const double x : {145.038, 0.1181, 705.751, 1e-5, 1.25e17, -3.75, 123456.789012345}) {

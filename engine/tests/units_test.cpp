@@ -68,6 +68,16 @@ TEST(ConvertToBaseTest, OverflowIsInfiniteNotTheLargestDouble) {
   EXPECT_TRUE(std::isinf(*ConvertToBase(Field::S, 0, "-1E400")));
 }
 
+TEST(UnitPositionTest, FindsAUnitOnItsFieldsListInAnyCase) {
+  EXPECT_EQ(UnitPosition(Field::P, "bar"), 1);
+  EXPECT_EQ(UnitPosition(Field::S, "ATM"), 2);
+  EXPECT_EQ(UnitPosition(Field::C, "Mm"), 1);
+  EXPECT_EQ(UnitPosition(Field::V, "m^3"), 1);
+  EXPECT_EQ(UnitPosition(Field::V, "m3"), std::nullopt);
+  EXPECT_EQ(UnitPosition(Field::C, "bar"), std::nullopt);
+  EXPECT_EQ(UnitPosition(Field::E, ""), std::nullopt);
+}
+
 TEST(ConvertToBaseTest, RefusesAUnitNotOnTheList) {
   EXPECT_EQ(ConvertToBase(Field::P, -1, "10"), std::nullopt);
   EXPECT_EQ(ConvertToBase(Field::P, 3, "10"), std::nullopt);

@@ -1,0 +1,150 @@
+// Lists as spreadsheets write them, read from standard input.
+#include <gtest/gtest.h>
+
+#include "case_name.h"
+#include "run_brenmor_size.h"
+
+namespace {
+
+struct ListCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const ListCase& c) { return os << c.name; }
+  std::vector<std::string> args;  // besides --csv -
+  std::string input;
+  int status;
+  std::string output;
+};
+
+class ListTest : public testing::TestWithParam<ListCase> {};
+
+TEST_P(ListTest, WritesOneRowForEachRowRead) {
+  std::vector<std::string> args = {"--csv", "-"};
+  args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+  const Ran ran = RunBrenmorSize(args, GetParam().input);
+  EXPECT_EQ(ran.status, GetParam().status) << ran.err;
+  EXPECT_EQ(ran.out, GetParam().output);
+}
+
+const std::string kAdded = "F,D_mm,L_mm,L_over_D,status,message";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, ListTest,
+    testing::Values(
+        ListCase{"ExcelWithByteOrderMarkCrlfAndQuotes",
+                 {},
+                 "\xEF\xBB\xBFTag,Service,P,C,S,E,V\r\n"
+                 "V-101,\"Flash drum, \"\"hot\"\"\",100,0.0625,16000,0.8,1000\r\n"
+                 "\r\n"
+                 ",,,,,,\r\n"
+                 "V-102, spaced ,100,0.0625,16000,1,1000\r\n",
+                 0,
+                 "\xEF\xBB\xBFTag,Service,P,C,S,E,V," + kAdded + "\r\n" +
+                     "V-101,\"Flash drum, \"\"hot\"\"\",100,0.0625,16000,0.8,1000,"
+                     "0.125,1703,12446,7.31,sized,\r\n"
+                     "V-102, spaced ,100,0.0625,16000,1,1000,0.1,1765,11582,6.56,sized,\r\n"},
+        ListCase{"HeaderUnitsAndCellUnits",
+                 {},
+                 "p [BAR],C[mm],S,E,V [m^3]\n10,3,16000,0.8,20\n145.038 psi,3,16000,0.8,20 m^3\n",
+                 0,
+                 "p [BAR],C[mm],S,E,V [m^3]," + kAdded + "\n" +
+                     "10,3,16000,0.8,20,0.096,1626,9629,5.92,sized,\n"
+                     "145.038 psi,3,16000,0.8,20 m^3,0.096,1626,9629,5.92,sized,\n"},
+        ListCase{"SemicolonsFromACommaLocale",
+                 {"--delimiter", ";", "E=0.8"},
+                 "Tag;P;C;S;V\nA, B;100;0.0625;16000;1000\nC;100;0,0625;16000;1000\n",
+                 1,
+                 "Tag;P;C;S;V;F;D_mm;L_mm;L_over_D;status;message\n"
+                 "A, B;100;0.0625;16000;1000;0.125;1703;12446;7.31;sized;\n"
+                 "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number\"\n"},
+        ListCase{"MalformedAndRefusedRowsKeepTheirPlace",
+                 {},
+                 "P,C,S,E,V,Note\n"
+                 "100,0.0625,16000,0.8\n"
+                 "100,0.0625,16000,0.8,1000,a,b\n"
+                 ",0.0625,16000,0.8,1000,empty\n"
+                 "inf,0.0625,16000,0.8,1000,junk\n"
+                 "0x10,0.0625,16000,0.8,1000,hex\n"
+                 "100,0.0625,16000,1.5,1000,E\n"
+                 "100,0,16000,0.8,1000,C\n"
+                 "100,0.0625,16000,0.8,1000,\"never\nclosed\n",
+                 1,
+                 "P,C,S,E,V,Note," + kAdded + "\n" +
+                     "100,0.0625,16000,0.8,,,,,,,error,\"line 2 has 4 fields, the header has 6\"\n"
+                     "100,0.0625,16000,0.8,1000,a,,,,,error,\"line 3 has 7 fields, the header "
+                     "has 6\"\n"
+                     ",0.0625,16000,0.8,1000,empty,,,,,error,P is empty\n"
+                     "inf,0.0625,16000,0.8,1000,junk,,,,,error,\"P \"\"inf\"\" is not a number\"\n"
+                     "0x10,0.0625,16000,0.8,1000,hex,,,,,error,\"P \"\"0x10\"\": x10 is not psi, "
+                     "bar or atm\"\n"
+                     "100,0.0625,16000,1.5,1000,E,,,,,refused,E must be less than 1\n"
+                     "100,0,16000,0.8,1000,C,,,,,refused,The correlation needs a corrosion "
+                     "allowance above 0\n"
+                     "100,0.0625,16000,0.8,1000,\"never\nclosed\n\",,,,,error,line 9: a quoted "
+                     "cell is not closed before the end of the list\n"}),
+    CaseName());
+
+struct BadListCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const BadListCase& c) { return os << c.name; }
+  std::vector<std::string> args;
+  std::string input;
+  const char* says;
+};
+
+class BadListTest : public testing::TestWithParam<BadListCase> {};
+
+TEST_P(BadListTest, IsAUsageErrorWithNothingWritten) {
+  std::vector<std::string> args = {"--csv", "-"};
+  args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+  const Ran ran = RunBrenmorSize(args, GetParam().input);
+  EXPECT_EQ(ran.status, 2);
+  EXPECT_EQ(ran.out, "");
+  EXPECT_EQ(ran.err, std::string("brenmor-size: -: ") + GetParam().says + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, BadListTest,
+    testing::Values(BadListCase{"Empty", {}, "\n\n", "the list has no header line"},
+                    BadListCase{"MissingColumn",
+                                {},
+                                "P,C,S,E\n",
+                                "the list has no column V, and no V= is given"},
+                    BadListCase{"GivenTwice",
+                                {"E=0.8"},
+                                "P,C,S,E,V\n",
+                                "E is both a column of the list and given as E="},
+                    BadListCase{"UnitOffTheList",
+                                {},
+                                "P [kPa],C,S,E,V\n",
+                                "column \"P [kPa]\": kPa is not psi, bar or atm"},
+                    BadListCase{"TwoColumnsForOneValue", {}, "P,C,S,E,V,p\n", "two columns are P"}),
+    CaseName());
+
+// Many rows, some spanning lines, read in many batches: every row comes out,
+// in order, and a row deep in the list knows its line.
+TEST(LongListTest, KeepsEveryRowAndItsLine) {
+  constexpr int kRows = 5000;
+  std::string input = "Tag,P,C,S,E,V\n";
+  int line = 1;
+  int spanning = 0;
+  for (int i = 0; i < kRows; ++i) {
+    const bool twoLines = i % 7 == 0;
+    input += (twoLines ? "\"V-" + std::to_string(i) + "\nspare\"" : "V-" + std::to_string(i)) +
+             ",100,0.0625,16000,0.8,1000\n";
+    line += twoLines ? 2 : 1;
+    spanning += twoLines ? 1 : 0;
+  }
+  input += "short,1\n";
+  const Ran ran = RunBrenmorSize({"--csv", "-"}, input);
+  EXPECT_EQ(ran.status, 1);
+  EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1 + kRows + spanning + 1);
+  EXPECT_NE(
+      ran.out.find("\"V-4998\nspare\",100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,\n"
+                   "V-4999,"),
+      std::string::npos);
+  EXPECT_TRUE(ran.out.ends_with("error,\"line " + std::to_string(line + 1) +
+                                " has 2 fields, the header has 6\"\n"))
+      << ran.out.substr(ran.out.size() - 200);
+}
+
+}  // namespace

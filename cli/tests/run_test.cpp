@@ -1,0 +1,154 @@
+// One design from the command line: the summary, JSON, the record, the
+// exit statuses and the usage errors.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "case_name.h"
+#include "run_brenmor_size.h"
+
+namespace {
+
+struct DesignCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const DesignCase& c) { return os << c.name; }
+  std::vector<std::string> args;
+  int status;
+  std::vector<std::string> lines;  // each stands in the summary
+};
+
+class OneDesignTest : public testing::TestWithParam<DesignCase> {};
+
+TEST_P(OneDesignTest, SummaryShowsWhatTheWindowWould) {
+  const Ran ran = RunBrenmorSize(GetParam().args);
+  EXPECT_EQ(ran.status, GetParam().status) << ran.err;
+  EXPECT_EQ(ran.err, "");
+  for (const std::string& line : GetParam().lines) {
+    EXPECT_NE(ran.out.find(line + '\n'), std::string::npos) << line << " not in\n" << ran.out;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, OneDesignTest,
+    testing::Values(
+        DesignCase{"Defaults",
+                   {},
+                   0,
+                   {"P    100 psi", "E    0.8", "F    0.125 1/in", "D    1703 mm", "L    12446 mm",
+                    "L/D  7.31"}},
+        DesignCase{"TenBar",
+                   {"P=10bar"},
+                   0,
+                   {"P    145.038 psi", "F    0.181 1/in", "D    1562 mm", "L    14782 mm"}},
+        DesignCase{"Atmospheres", {"P=10 atm"}, 0, {"P    146.96 psi"}},
+        DesignCase{"Millimetres", {"c=3mm"}, 0, {"C    0.1181 in"}},
+        DesignCase{"StressInBar", {"S=1103.2bar"}, 0, {"S    16000.619 psi"}},
+        DesignCase{"StressInAtm", {"S=1088.5ATM"}, 0, {"S    15996.596 psi"}},
+        DesignCase{"CubicMetres", {"V=20m^3"}, 0, {"V    705.751 ft^3", "D    1553 mm"}},
+        DesignCase{"CubicFeet", {"V=500ft^3"}, 0, {"V    500 ft^3"}},
+        DesignCase{"EAboveOne", {"E=1.5"}, 1, {"E    refused", "Refused: E must be less than 1"}},
+        DesignCase{"OutOfRange", {"P=1E400"}, 1, {"Refused: Design pressure is out of range"}},
+        DesignCase{"NoCorrosionAllowance",
+                   {"C=0"},
+                   1,
+                   {"Refused: The correlation needs a corrosion allowance above 0"}},
+        DesignCase{"BeyondTheCorrelation",
+                   {"P=4000"},
+                   1,
+                   {"F    5 1/in", "Refused: F is above 3, beyond the sizing correlation"}}),
+    CaseName());
+
+struct UsageCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const UsageCase& c) { return os << c.name; }
+  std::vector<std::string> args;
+  const char* says;
+};
+
+class UsageTest : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageTest, FailsWithOneLineAndNoOutput) {
+  const Ran ran = RunBrenmorSize(GetParam().args);
+  EXPECT_EQ(ran.status, 2);
+  EXPECT_EQ(ran.out, "");
+  EXPECT_TRUE(ran.err.starts_with("brenmor-size: ")) << ran.err;
+  EXPECT_NE(ran.err.find(GetParam().says), std::string::npos) << ran.err;
+  EXPECT_EQ(std::count(ran.err.begin(), ran.err.end(), '\n'), 1) << ran.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mistakes, UsageTest,
+    testing::Values(
+        UsageCase{"UnknownOption", {"--bogus"}, "--bogus"},
+        UsageCase{"UnknownValue", {"X=1"}, "\"X=1\" is not one of P=, C=, S=, E= or V="},
+        UsageCase{"NotANumber", {"P=abc"}, "P \"abc\" is not a number"},
+        UsageCase{"CommaDecimal", {"C=1,5"}, "C \"1,5\" is not a number"},
+        UsageCase{"UnitOffTheList", {"P=10kPa"}, "P \"10kPa\": kPa is not psi, bar or atm"},
+        UsageCase{"EHasNoUnit", {"E=0.8bar"}, "E \"0.8bar\": E has no unit"},
+        UsageCase{"GivenTwice", {"P=1", "p=2"}, "P is given twice"},
+        UsageCase{"JsonForAList", {"--csv", "-", "--json"}, "for one design, not a list"},
+        UsageCase{"DelimiterWithoutAList", {"--delimiter", ";"}, "--delimiter is for a list"},
+        UsageCase{"NoSuchList", {"--csv", "/nonexistent/list.csv"}, "No such file"}),
+    CaseName());
+
+TEST(JsonTest, HasTheFieldsOfAListRow) {
+  const Ran ran = RunBrenmorSize({"--json", "--explain", "P=10bar"});
+  ASSERT_EQ(ran.status, 0);
+  const nlohmann::json design = nlohmann::json::parse(ran.out);
+  EXPECT_EQ(design["P"], 10 * 14.696 / 1.01325);
+  EXPECT_EQ(design["V"], 1000.0);
+  EXPECT_EQ(design["F"], 0.181);
+  EXPECT_EQ(design["D_mm"], 1562);
+  EXPECT_EQ(design["L_mm"], 14782);
+  EXPECT_EQ(design["L_over_D"], 9.46);
+  EXPECT_EQ(design["status"], "sized");
+  EXPECT_EQ(design["message"], "");
+  EXPECT_NE(design["record"].get<std::string>().find("Vessel factor"), std::string::npos);
+
+  const nlohmann::json refused = nlohmann::json::parse(RunBrenmorSize({"--json", "E=2"}).out);
+  EXPECT_TRUE(refused["E"].is_null());
+  EXPECT_TRUE(refused["D_mm"].is_null());
+  EXPECT_EQ(refused["status"], "refused");
+  EXPECT_EQ(refused["message"], "E must be less than 1");
+}
+
+TEST(ExplainTest, AddsTheRecordToTheSummary) {
+  const Ran ran = RunBrenmorSize({"--explain", "P=10bar"});
+  ASSERT_EQ(ran.status, 0);
+  EXPECT_NE(ran.out.find("D    1562 mm\n"), std::string::npos);
+  EXPECT_NE(ran.out.find("    = 1562.33 mm, shown 1562\n"), std::string::npos) << ran.out;
+}
+
+TEST(HelpTest, HelpAndVersionSucceed) {
+  EXPECT_EQ(RunBrenmorSize({"--version"}).out, "brenmor-size 1.00\n");
+  const Ran help = RunBrenmorSize({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--csv FILE"), std::string::npos);
+}
+
+// -o leaves either the whole result or no file at all.
+TEST(OutputFileTest, AppearsOnlyWhole) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "brenmor-size-test";
+  std::filesystem::create_directories(dir);
+  const std::string list = (dir / "list.csv").string();
+  const std::string out = (dir / "sized.csv").string();
+  std::ofstream(list) << "Tag,P,C,S,V\nA,100,0.0625,16000,1000\n";
+
+  Ran ran = RunBrenmorSize({"--csv", list, "-o", out});
+  EXPECT_EQ(ran.status, 2) << "E has neither a column nor a value";
+  EXPECT_FALSE(std::filesystem::exists(out));
+
+  ran = RunBrenmorSize({"--csv", list, "-o", out, "E=0.8"});
+  EXPECT_EQ(ran.status, 0) << ran.err;
+  std::ifstream written(out);
+  const std::string text{std::istreambuf_iterator<char>(written), {}};
+  EXPECT_EQ(text,
+            "Tag,P,C,S,V,F,D_mm,L_mm,L_over_D,status,message\n"
+            "A,100,0.0625,16000,1000,0.125,1703,12446,7.31,sized,\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2) << "no temporary left";
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace

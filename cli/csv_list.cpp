@@ -198,6 +198,17 @@ Column ReadColumn(std::string_view cell, std::string& problem) {
   return {field, 0};
 }
 
+// A value that the list and the command line both give, or neither does.
+std::pair<ListError, std::string> ValueGivenAmiss(Field field, bool inTheList) {
+  const std::string name(FieldName(field));
+  if (inTheList) {
+    return {ListError::GivenTwice,
+            name + " is both a column of the list and given as " + name + "="};
+  }
+  return {ListError::MissingColumn,
+          "the list has no column " + name + ", and no " + name + "= is given"};
+}
+
 // Reads a list on the calling thread and sizes its batches on as many
 // threads as the machine has cores, writing them back in order.
 class ListSizer {
@@ -291,15 +302,10 @@ std::optional<std::string> ListSizer::TakeHeader(const RowBatch& batch, const Cs
     columnIndex_[f] = i;
   }
   for (std::size_t f = 0; f < columnOf_.size(); ++f) {
-    const std::string name(FieldName(static_cast<Field>(f)));
-    if (columnOf_[f] && options_.given[f]) {
-      Fail(ListError::GivenTwice,
-           name + " is both a column of the list and given as " + name + "=");
-      return std::nullopt;
-    }
-    if (!columnOf_[f] && !options_.given[f]) {
-      Fail(ListError::MissingColumn,
-           "the list has no column " + name + ", and no " + name + "= is given");
+    if (columnOf_[f].has_value() == options_.given[f].has_value()) {
+      const auto [error, message] =
+          ValueGivenAmiss(static_cast<Field>(f), columnOf_[f].has_value());
+      Fail(error, message);
       return std::nullopt;
     }
   }

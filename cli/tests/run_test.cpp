@@ -114,13 +114,6 @@ TEST(JsonTest, HasTheFieldsOfAListRow) {
   EXPECT_EQ(refused["message"], "E must be less than 1");
 }
 
-TEST(ExplainTest, AddsTheRecordToTheSummary) {
-  const Ran ran = RunBrenmorSize({"--explain", "P=10bar"});
-  ASSERT_EQ(ran.status, 0);
-  EXPECT_NE(ran.out.find("D    1562 mm\n"), std::string::npos);
-  EXPECT_NE(ran.out.find("    = 1562.33 mm, shown 1562\n"), std::string::npos) << ran.out;
-}
-
 TEST(HelpTest, HelpAndVersionSucceed) {
   EXPECT_EQ(RunBrenmorSize({"--version"}).out, "brenmor-size 1.00\n");
   const Ran help = RunBrenmorSize({"--help"});

@@ -238,12 +238,6 @@ INSTANTIATE_TEST_SUITE_P(
         CalculateCase{"VacuumExtrapolates", Field::P, 0, "-100", SizingError::None, "-0.125"}),
     CaseName());
 
-TEST_F(DesignStateTest, ZeroCorrosionAllowanceIsExplainedInTheUsersTerms) {
-  state.CommitWithUnit(Field::C, 1, "0");
-  EXPECT_EQ(Message(state.Calculate().error),
-            "The correlation needs a corrosion allowance above 0");
-}
-
 TEST(MessageTest, EveryRefusalHasAMessageNamingItsQuantity) {
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::P), "Design pressure is out of range");
   EXPECT_EQ(Message(CommitError::OutOfRange, Field::C), "Corrosion allowance is out of range");

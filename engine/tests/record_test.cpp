@@ -62,11 +62,5 @@ INSTANTIATE_TEST_SUITE_P(
                     "Refused: Vessel volume must be greater than 0"}}),
     CaseName());
 
-TEST(CalculationRecordTest, ARefusalEndsTheRecord) {
-  const std::string record = CalculationRecord({100, 0.0625, 16000, 0.8, 0});
-  EXPECT_EQ(record.find("Dlo"), std::string::npos);
-  EXPECT_TRUE(record.ends_with("Refused: Vessel volume must be greater than 0\n"));
-}
-
 }  // namespace
 }  // namespace brenmor

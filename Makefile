@@ -36,7 +36,7 @@ test-debug:
 	cmake --build --preset debug
 	ctest --preset debug
 
-# The engine alone, as on a machine without Qt.
+# The engine and brenmor-size alone, as on a machine without Qt.
 test-engine:
 	@scripts/install-deps test
 	cmake --preset engine

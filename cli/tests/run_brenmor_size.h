@@ -26,7 +26,7 @@ inline std::string Drain(std::FILE* file) {
 // `input` is what standard input holds, for "--csv -".
 inline Ran RunBrenmorSize(const std::vector<std::string>& args, std::string_view input = {}) {
   std::FILE* in = std::tmpfile();
-  std::fwrite(input.data(), 1, input.size(), in);
+  if (!input.empty()) std::fwrite(input.data(), 1, input.size(), in);
   std::rewind(in);
   brenmor::cli::Streams streams{in, std::tmpfile(), std::tmpfile(), nullptr};
   const int status = brenmor::cli::Run(args, streams);

@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <array>
+#include <cmath>
 
 #include "brenmor/record.h"
 #include "logo.h"
@@ -64,12 +65,13 @@ QString Wrapped(const QString& tip) {
 std::string ToStd(const QString& text) { return text.toStdString(); }
 
 // The window was drawn with a face narrower than any on Linux. A text that
-// would be clipped is condensed just enough to fit the width it has.
+// would be clipped has its letters set just closer enough to fit the width
+// it has: the same face at the same size, so no other font is loaded.
 void CondenseToFit(QWidget* widget, const QString& text, qreal available) {
   const qreal needed = QFontMetricsF(widget->font()).horizontalAdvance(text);
   if (needed <= available) return;
   QFont condensed = widget->font();
-  condensed.setStretch(static_cast<int>(100 * available / needed));
+  condensed.setLetterSpacing(QFont::PercentageSpacing, std::floor(100 * available / needed));
   widget->setFont(condensed);
 }
 
@@ -113,10 +115,11 @@ bool IsRealFocusLoss(QEvent* event) {
 }  // namespace
 
 frmBrenmor::frmBrenmor(QWidget* parent) : QWidget(parent) {
-  // The window's face is not on Linux. Liberation Sans is the nearest that
-  // Debian ships; the few texts it draws too wide are condensed to fit.
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont font(QStringLiteral("MS Sans Serif"));
+  // The window's face, MS Sans Serif, is not on Linux. Liberation Sans is
+  // the nearest that Debian ships, asked for first so that the missing face
+  // is never looked for; the few texts it draws too wide are condensed.
+  QFont font;
+  font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("MS Sans Serif")});
   font.setPointSizeF(8.25);
   setFont(font);
   setWindowTitle(QStringLiteral("Brenmor"));

@@ -36,10 +36,7 @@ std::string_view Trimmed(std::string_view text) {
 // Cells with RFC 4180 quoting where a cell needs it, row after row.
 class CsvText {
  public:
-  CsvText(char delimiter, std::string_view lineEnd, std::size_t expected = 0)
-      : delimiter_(delimiter), lineEnd_(lineEnd) {
-    text_.reserve(expected);
-  }
+  CsvText(char delimiter, std::string_view lineEnd) : delimiter_(delimiter), lineEnd_(lineEnd) {}
 
   void Cell(std::string_view cell) {
     if (rowStarted_) text_ += delimiter_;
@@ -103,10 +100,25 @@ class JobQueue {
     changed_.notify_all();
   }
 
+  // A batch done with goes back to the reader, which fills it again: its
+  // buffers are then allocated once, not once a batch.
+  void GiveBack(RowBatch batch) {
+    const std::lock_guard lock(mutex_);
+    spare_.push_back(std::move(batch));
+  }
+  RowBatch Spare() {
+    const std::lock_guard lock(mutex_);
+    if (spare_.empty()) return {};
+    RowBatch batch = std::move(spare_.back());
+    spare_.pop_back();
+    return batch;
+  }
+
  private:
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Job> jobs_;
+  std::vector<RowBatch> spare_;
   bool closed_ = false;
 };
 
@@ -117,15 +129,22 @@ class OrderedOutput {
  public:
   OrderedOutput(std::FILE* output, Progress& progress) : output_(output), progress_(progress) {}
 
-  void Write(std::uint64_t number, std::string text, const ListResult& counts,
+  // Takes `text` only when it has to wait; otherwise it is left to be used
+  // again.
+  void Write(std::uint64_t number, std::string& text, const ListResult& counts,
              std::uint64_t bytesRead) {
     std::unique_lock lock(mutex_);
     // Bounded, so that one slow batch cannot make the others pile up.
     written_.wait(lock, [&] { return number < next_ + kBatchesWaiting; });
-    early_.emplace(number, Sized{std::move(text), counts, bytesRead});
+    if (number == next_) {
+      Emit({text, counts, bytesRead});
+      ++next_;
+    } else {
+      early_.emplace(number, Sized{std::move(text), counts, bytesRead});
+    }
     for (auto first = early_.begin(); first != early_.end() && first->first == next_;
          first = early_.begin()) {
-      Emit(first->second);
+      Emit({first->second.text, first->second.counts, first->second.bytesRead});
       early_.erase(first);
       ++next_;
     }
@@ -153,8 +172,13 @@ class OrderedOutput {
     ListResult counts;
     std::uint64_t bytesRead;
   };
+  struct Finished {
+    std::string_view text;
+    const ListResult& counts;
+    std::uint64_t bytesRead;
+  };
 
-  void Emit(const Sized& batch) {
+  void Emit(const Finished& batch) {
     if (!failure_.empty()) return;
     if (std::fwrite(batch.text.data(), 1, batch.text.size(), output_) != batch.text.size()) {
       failure_ = std::strerror(errno);
@@ -258,20 +282,22 @@ ListResult ListSizer::Run(std::FILE* input, std::FILE* output, Progress& progres
   std::vector<std::thread> sizers(std::max(1U, std::thread::hardware_concurrency()));
   for (std::thread& sizer : sizers) {
     sizer = std::thread([&] {
-      while (const std::optional<Job> job = jobs.Take()) {
-        CsvText text(options_.delimiter, lineEnd_, 2 * job->rows.text.size());
+      CsvText text(options_.delimiter, lineEnd_);
+      while (std::optional<Job> job = jobs.Take()) {
+        text.Text().clear();
         ListResult counts;
         for (const RowBatch::Row& row : job->rows.rows) SizeRow(job->rows, row, text, counts);
-        out.Write(job->number, std::move(text.Text()), counts, job->rows.bytesRead);
+        out.Write(job->number, text.Text(), counts, job->rows.bytesRead);
+        jobs.GiveBack(std::move(job->rows));
       }
     });
   }
   // The rows read with the header are the first batch.
   batch.rows.erase(batch.rows.begin());
   std::uint64_t number = 0;
-  if (!batch.rows.empty()) jobs.Put({number++, std::exchange(batch, {})});
+  if (!batch.rows.empty()) jobs.Put({number++, std::exchange(batch, jobs.Spare())});
   while (!out.Failed() && rows.Next(batch, kRowsPerBatch)) {
-    jobs.Put({number++, std::exchange(batch, {})});
+    jobs.Put({number++, std::exchange(batch, jobs.Spare())});
   }
   jobs.Close();
   for (std::thread& sizer : sizers) sizer.join();

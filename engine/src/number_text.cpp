@@ -226,6 +226,14 @@ std::string FormatValue(double x) {
   if (std::isnan(x)) return "NaN";
   if (std::isinf(x)) return x < 0 ? "-Infinity" : "Infinity";
   if (x == 0.0) return "0";
+  // A whole number below 1E15 has at most 15 digits: written as it is. This
+  // is what every diameter and length is.
+  if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+    std::array<char, 24> digits{};
+    const auto end =
+        std::to_chars(digits.data(), digits.data() + digits.size(), static_cast<long long>(x));
+    return {digits.data(), end.ptr};
+  }
   const Decimal d = ToDecimal(std::fabs(x));
   std::string text;  // short enough to stay within the string itself
   if (x < 0) text += '-';

@@ -26,13 +26,6 @@ constexpr std::size_t kBatchesWaiting = 4;
 constexpr std::array<std::string_view, 6> kAddedColumns = {"F",        "D_mm",   "L_mm",
                                                            "L_over_D", "status", "message"};
 
-std::string_view Trimmed(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
 // Cells with RFC 4180 quoting where a cell needs it, row after row.
 class CsvText {
  public:
@@ -208,12 +201,12 @@ struct Column {
 // Reads "P", "v", "P [bar]" or "C[mm]"; any other name is a carried column.
 // A unit off its field's list is an error: `problem` says why.
 Column ReadColumn(std::string_view cell, std::string& problem) {
-  std::string_view name = Trimmed(cell);
+  std::string_view name = TrimBlanks(cell);
   std::string_view unit;
   if (const std::size_t open = name.find('[');
       open != std::string_view::npos && name.ends_with(']')) {
-    unit = Trimmed(name.substr(open + 1, name.size() - open - 2));
-    name = Trimmed(name.substr(0, open));
+    unit = TrimBlanks(name.substr(open + 1, name.size() - open - 2));
+    name = TrimBlanks(name.substr(0, open));
   }
   const std::optional<Field> field = FieldNamed(name);
   if (!field || unit.empty()) return {field, 0};

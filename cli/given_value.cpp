@@ -6,18 +6,19 @@
 #include "brenmor/number_text.h"
 
 namespace brenmor::cli {
-namespace {
 
-std::string_view Trimmed(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
   constexpr std::string_view kBlanks = " \t\r\n";
   const std::size_t first = text.find_first_not_of(kBlanks);
   if (first == std::string_view::npos) return {};
   return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
+namespace {
+
 // What follows the number, blanks trimmed.
 std::string_view UnitPart(std::string_view text) {
-  return Trimmed(text.substr(ReadNumber(text).length));
+  return TrimBlanks(text.substr(ReadNumber(text).length));
 }
 
 std::string UnitList(Field field) {
@@ -51,11 +52,11 @@ std::optional<Field> FieldNamed(std::string_view name) {
 }
 
 GivenValue ReadGiven(Field field, std::string_view text, int defaultUnit) {
-  const std::string_view trimmed = Trimmed(text);
+  const std::string_view trimmed = TrimBlanks(text);
   if (trimmed.empty()) return {ReadError::Empty};
   const NumberRead number = ReadNumber(trimmed);
   if (number.length == 0) return {ReadError::NotANumber};
-  const std::string_view unit = Trimmed(trimmed.substr(number.length));
+  const std::string_view unit = TrimBlanks(trimmed.substr(number.length));
   if (unit.empty()) return {ReadError::None, number.value, defaultUnit};
   if (const std::optional<int> position = UnitPosition(field, unit)) {
     return {ReadError::None, number.value, *position};

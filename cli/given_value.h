@@ -37,6 +37,9 @@ std::string Explain(ReadError error, Field field, std::string_view text);
 // no unit".
 std::string UnitProblem(Field field, std::string_view unit);
 
+// `text` without the blanks and line ends around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // "P", "C", "S", "E" or "V".
 std::string_view FieldName(Field field);
 

@@ -51,7 +51,6 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
   widget->setPalette(palette);
 }
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

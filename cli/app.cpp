@@ -1,18 +1,19 @@
 #include "app.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <memory>
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "brenmor/record.h"
-#include "csv_list.h"
-#include "design.h"
+#include "failure.h"
+#include "list.h"
 #include "report.h"
 
 namespace brenmor::cli {
@@ -23,20 +24,35 @@ struct Options {
   std::string list;                 // --csv
   std::string output;               // -o
   std::string delimiter;            // --delimiter
+  bool decimalComma = false;
   bool explain = false;
   bool json = false;
 };
 
-// A usage, input or output problem: said in one line, and nothing written.
-struct Usage {
-  std::string problem;
-};
+using GivenValues = std::array<std::optional<Quantity>, 5>;
 
 // The result, on standard output or in a file that appears only whole: it
 // is written under a temporary name beside its own and renamed when done.
 class Output {
  public:
-  explicit Output(std::FILE* standardOutput) : file_(standardOutput) {}
+  Output(std::FILE* standardOutput, const std::string& path) : file_(standardOutput) {
+    if (path.empty()) return;
+    std::string name = path + ".XXXXXX";
+    const int fd = mkstemp(name.data());
+    if (fd < 0) throw Failure(path, std::strerror(errno));
+    const mode_t mask = umask(0);
+    umask(mask);
+    fchmod(fd, 0666 & ~mask);  // as any file the user makes, not mkstemp's 0600
+    file_ = fdopen(fd, "w");
+    if (file_ == nullptr) {
+      const int error = errno;
+      close(fd);
+      std::remove(name.c_str());
+      throw Failure(path, std::strerror(error));
+    }
+    temporary_ = name;
+    name_ = path;
+  }
   ~Output() {
     if (temporary_.empty()) return;
     std::fclose(file_);
@@ -45,40 +61,29 @@ class Output {
   Output(const Output&) = delete;
   Output& operator=(const Output&) = delete;
 
-  // False, with errno set, when the file cannot be made.
-  bool Open(const std::string& path) {
-    std::string name = path + ".XXXXXX";
-    const int fd = mkstemp(name.data());
-    if (fd < 0) return false;
-    const mode_t mask = umask(0);
-    umask(mask);
-    fchmod(fd, 0666 & ~mask);  // as any file the user makes, not mkstemp's 0600
-    file_ = fdopen(fd, "w");
-    temporary_ = name;
-    path_ = path;
-    return file_ != nullptr;
-  }
   std::FILE* File() const { return file_; }
+  const std::string& Name() const { return name_; }
 
-  // False, with errno set, when the result could not be written whole.
-  bool Close() {
-    if (std::fflush(file_) != 0 || std::ferror(file_) != 0) return false;
-    if (temporary_.empty()) return true;
-    const bool closed = std::fclose(file_) == 0;
+  // Flushes the result and, for a file, gives it its name.
+  void Close() {
+    if (std::fflush(file_) != 0 || std::ferror(file_) != 0) throw Failure(name_, std::strerror(errno));
+    if (temporary_.empty()) return;
     const std::string temporary = std::exchange(temporary_, {});
-    if (closed && std::rename(temporary.c_str(), path_.c_str()) == 0) return true;
+    const bool closed = std::fclose(file_) == 0;
+    if (closed && std::rename(temporary.c_str(), name_.c_str()) == 0) return;
+    const int error = errno;
     std::remove(temporary.c_str());
-    return false;
+    throw Failure(name_, std::strerror(error));
   }
 
  private:
   std::FILE* file_;
   std::string temporary_;
-  std::string path_;
+  std::string name_ = "standard output";
 };
 
-std::optional<Usage> Parse(std::span<const std::string> args, Options& options, std::FILE* output,
-                           bool& done) {
+// What to print and stop at, for --help and --version.
+std::optional<std::string> Parse(std::span<const std::string> args, Options& options) {
   CLI::App app(
       "Sizes a cylindrical pressure vessel, or every vessel of a list, as the Brenmor "
       "window does.",
@@ -94,8 +99,12 @@ std::optional<Usage> Parse(std::span<const std::string> args, Options& options, 
   app.add_option("-o,--output", options.output, "Write the result to OUT, whole or not at all")
       ->type_name("OUT");
   app.add_option("--delimiter", options.delimiter,
-                 "The list's cell delimiter, one character (default ','); 'tab' for a tab")
+                 "The list's cell delimiter, one character (default ',', or ';' with "
+                 "--decimal-comma); 'tab' for a tab")
       ->type_name("CHAR");
+  app.add_flag("--decimal-comma", options.decimalComma,
+               "Read and write numbers with ',' as the decimal mark, as comma-decimal "
+               "spreadsheets do");
   app.add_flag("--explain", options.explain, "Add the calculation record of the design");
   app.add_flag("--json", options.json, "Print the design as one JSON object");
   app.set_version_flag("--version", "brenmor-size " BRENMOR_VERSION);
@@ -103,63 +112,68 @@ std::optional<Usage> Parse(std::span<const std::string> args, Options& options, 
   try {
     app.parse(reversed);
   } catch (const CLI::CallForVersion& version) {
-    std::fprintf(output, "%s\n", version.what());
-    done = true;
+    return std::string(version.what()) + '\n';
   } catch (const CLI::Success&) {
-    std::fputs(app.help().c_str(), output);
-    done = true;
+    return app.help();
   } catch (const CLI::ParseError& error) {
-    return Usage{error.what()};
+    throw Failure(error.what());
   }
   return std::nullopt;
 }
 
-// Reads the P=… values into `given`; every value must be wholly readable.
-std::optional<Usage> ReadValues(const std::vector<std::string>& values,
-                                std::array<std::optional<GivenValue>, 5>& given) {
-  for (const std::string& value : values) {
+DecimalMark MarkOf(const Options& options) {
+  return options.decimalComma ? DecimalMark::Comma : DecimalMark::Point;
+}
+
+// The P=… values; every one must be wholly readable.
+GivenValues ReadValues(const Options& options) {
+  GivenValues given;
+  for (const std::string& value : options.values) {
     const std::size_t equals = value.find('=');
-    const std::optional<Field> named =
+    const std::optional<Field> field =
         equals == std::string::npos ? std::nullopt : FieldNamed(value.substr(0, equals));
-    if (!named) return Usage{"\"" + value + "\" is not one of P=, C=, S=, E= or V= with a value"};
-    const Field field = *named;
+    if (!field) throw Failure("\"" + value + "\" is not one of P=, C=, S=, E= or V= with a value");
     const std::string_view text = std::string_view(value).substr(equals + 1);
-    auto& slot = given[static_cast<std::size_t>(field)];
-    if (slot) return Usage{std::string(FieldName(field)) + " is given twice"};
-    slot = ReadGiven(field, text);
-    if (slot->error != ReadError::None) return Usage{Explain(slot->error, field, text)};
+    auto& slot = given[static_cast<std::size_t>(*field)];
+    if (slot) throw Failure(std::string(Info(*field).letter) + " is given twice");
+    const QuantityRead read = ReadQuantity(*field, text, 0, MarkOf(options));
+    if (read.error != ReadError::None) {
+      throw Failure(Message(read.error, *field, text, MarkOf(options)));
+    }
+    slot = read.quantity;
   }
-  return std::nullopt;
+  return given;
 }
 
-std::optional<Usage> ReadDelimiter(const std::string& text, char& delimiter) {
-  if (text.empty()) return std::nullopt;
-  if (text == "tab" || text == "\\t") {
-    delimiter = '\t';
-    return std::nullopt;
-  }
+char ReadDelimiter(const Options& options) {
+  const std::string& text = options.delimiter;
+  if (text.empty()) return options.decimalComma ? ';' : ',';
+  if (text == "tab" || text == "\\t") return '\t';
   if (text.size() != 1 || text[0] == '"' || text[0] == '\r' || text[0] == '\n') {
-    return Usage{"--delimiter takes one character other than a quote or a line end, or 'tab'"};
+    throw Failure("--delimiter takes one character other than a quote or a line end, or 'tab'");
   }
-  delimiter = text[0];
-  return std::nullopt;
+  if (text[0] == ',' && options.decimalComma) {
+    throw Failure("--decimal-comma needs a delimiter other than ','");
+  }
+  return text[0];
 }
 
-std::string OneDesign(const Options& options, const std::array<std::optional<GivenValue>, 5>& given,
-                      int& status) {
-  GivenDesign design = DefaultDesign();
-  for (std::size_t f = 0; f < design.size(); ++f) {
+int OneDesign(const Options& options, const GivenValues& given, std::FILE* output) {
+  Quantities design = InBaseUnits(DefaultValues());
+  for (const Field field : kFields) {
+    const auto f = static_cast<std::size_t>(field);
     if (given[f]) design[f] = *given[f];
   }
-  const SizedDesign sized = SizeGiven(design);
-  status = sized.status == Status::Sized ? kAllSized : kNotSized;
-  const bool committed = std::all_of(sized.committed.begin(), sized.committed.end(),
-                                     [](const auto& value) { return value.has_value(); });
+  const Evaluation evaluation = Evaluate(design);
   const std::string record =
-      committed ? CalculationRecord(CommittedValues(sized))
-                : "Nothing was calculated: a value was not taken (" + sized.message + ").\n";
-  if (options.json) return Json(sized, options.explain ? &record : nullptr);
-  return options.explain ? Summary(sized) + '\n' + record : Summary(sized);
+      evaluation.refusedField
+          ? "Nothing was calculated: a value was not taken (" + evaluation.message + ").\n"
+          : CalculationRecord(evaluation.Values());
+  std::string text = options.json ? Json(evaluation, options.explain ? &record : nullptr)
+                                  : Summary(evaluation, MarkOf(options));
+  if (options.explain && !options.json) text += '\n' + record;
+  std::fputs(text.c_str(), output);
+  return evaluation.status == Status::Sized ? kAllSized : kNotSized;
 }
 
 std::uint64_t SizeOf(std::FILE* file) {
@@ -168,61 +182,53 @@ std::uint64_t SizeOf(std::FILE* file) {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
-std::optional<Usage> List(const Options& options,
-                          const std::array<std::optional<GivenValue>, 5>& given,
-                          const Streams& streams, Output& output, int& status) {
+int List(const Options& options, const GivenValues& given, const Streams& streams,
+         const Output& output) {
   if (options.explain || options.json) {
-    return Usage{"--explain and --json are for one design, not a list"};
+    throw Failure("--explain and --json are for one design, not a list");
   }
   ListOptions list;
+  list.delimiter = ReadDelimiter(options);
+  list.mark = MarkOf(options);
   list.given = given;
-  if (auto problem = ReadDelimiter(options.delimiter, list.delimiter)) return problem;
+  list.inputName = options.list;
+  list.outputName = output.Name();
   const bool standardInput = options.list == "-";
   std::FILE* input = standardInput ? streams.input : std::fopen(options.list.c_str(), "rb");
-  if (input == nullptr) return Usage{options.list + ": " + std::strerror(errno)};
+  if (input == nullptr) throw Failure(options.list, std::strerror(errno));
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(
+      standardInput ? nullptr : input, [](std::FILE* file) { return std::fclose(file); });
   Progress progress(streams.terminal, SizeOf(input));
   const ListResult result = SizeList(input, output.File(), list, progress);
-  if (!standardInput) std::fclose(input);
-  if (result.error != ListError::None) return Usage{options.list + ": " + result.message};
-  status = result.rows == result.sized ? kAllSized : kNotSized;
-  return std::nullopt;
+  return result.rows == result.sized ? kAllSized : kNotSized;
 }
 
-std::optional<Usage> Size(const Options& options, const Streams& streams, int& status) {
-  std::array<std::optional<GivenValue>, 5> given;
-  if (auto problem = ReadValues(options.values, given)) return problem;
+int Size(const Options& options, const Streams& streams) {
+  const GivenValues given = ReadValues(options);
   if (options.list.empty() && !options.delimiter.empty()) {
-    return Usage{"--delimiter is for a list given with --csv"};
+    throw Failure("--delimiter is for a list given with --csv");
   }
-  Output output(streams.output);
-  if (!options.output.empty() && !output.Open(options.output)) {
-    return Usage{options.output + ": " + std::strerror(errno)};
-  }
-  if (options.list.empty()) {
-    const std::string text = OneDesign(options, given, status);
-    std::fputs(text.c_str(), output.File());
-  } else if (auto problem = List(options, given, streams, output, status)) {
-    return problem;
-  }
-  if (!output.Close()) {
-    return Usage{(options.output.empty() ? "standard output" : options.output) + ": " +
-                 std::strerror(errno)};
-  }
-  return std::nullopt;
+  Output output(streams.output, options.output);
+  const int status = options.list.empty() ? OneDesign(options, given, output.File())
+                                          : List(options, given, streams, output);
+  output.Close();
+  return status;
 }
 
 }  // namespace
 
 int Run(std::span<const std::string> args, const Streams& streams) {
-  Options options;
-  bool done = false;
-  std::optional<Usage> problem = Parse(args, options, streams.output, done);
-  if (done) return kAllSized;
-  int status = kAllSized;
-  if (!problem) problem = Size(options, streams, status);
-  if (!problem) return status;
-  std::fprintf(streams.errors, "brenmor-size: %s\n", problem->problem.c_str());
-  return kUsageError;
+  try {
+    Options options;
+    if (const std::optional<std::string> text = Parse(args, options)) {
+      std::fputs(text->c_str(), streams.output);
+      return kAllSized;
+    }
+    return Size(options, streams);
+  } catch (const Failure& failure) {
+    std::fprintf(streams.errors, "brenmor-size: %s\n", failure.what());
+    return kFailed;
+  }
 }
 
 }  // namespace brenmor::cli

@@ -11,9 +11,12 @@ namespace brenmor::cli {
 
 // Exit statuses.
 enum ExitStatus {
-  kAllSized = 0,    // the design, or every row of the list, was sized
-  kNotSized = 1,    // refused, or a row refused or in error
-  kUsageError = 2,  // a usage, input or output error: nothing (or no file) written
+  kAllSized = 0,  // the design, or every row of the list, was sized
+  kNotSized = 1,  // refused, or a row refused or in error
+  // A usage, input or output error, said on standard error. -o OUT is then
+  // not written; on standard output, a list's rows before a read or write
+  // error stay written.
+  kFailed = 2,
 };
 
 struct Streams {

@@ -23,7 +23,8 @@ Progress::Progress(std::FILE* terminal, std::uint64_t inputBytes, Clock clock)
       start_(terminal != nullptr ? clock_() : 0) {}
 
 void Progress::Update(std::uint64_t rows, std::uint64_t bytesRead) {
-  if (terminal_ == nullptr || ++calls_ % kRowsPerClockReading != 0) return;
+  if (terminal_ == nullptr || rows - rowsAtReading_ < kRowsPerClockReading) return;
+  rowsAtReading_ = rows;
   const double now = clock_();
   if (now - start_ < kQuietSeconds || (shown_ && now - shownAt_ < kRedrawSeconds)) return;
   if (inputBytes_ > 0) {

@@ -17,6 +17,7 @@ class Progress {
   // input's size is not known, as for a pipe.
   Progress(std::FILE* terminal, std::uint64_t inputBytes, Clock clock = SteadySeconds);
 
+  // `rows` done so far, of which the clock is read once every 1,024 or so.
   void Update(std::uint64_t rows, std::uint64_t bytesRead);
   void Finish();
 
@@ -29,7 +30,7 @@ class Progress {
   double start_;
   double shownAt_ = 0;
   bool shown_ = false;
-  std::uint64_t calls_ = 0;
+  std::uint64_t rowsAtReading_ = 0;  // when the clock was last read
 };
 
 }  // namespace brenmor::cli

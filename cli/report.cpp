@@ -1,18 +1,13 @@
 #include "report.h"
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 
 #include "brenmor/number_text.h"
+#include "brenmor/units.h"
 
 namespace brenmor::cli {
 namespace {
-
-constexpr std::array<Field, 5> kFields = {Field::P, Field::C, Field::S, Field::E, Field::V};
-
-std::string BaseUnit(Field field) {
-  const auto names = UnitNames(field);
-  return names.empty() ? std::string() : " " + std::string(names.front());
-}
 
 void Add(std::string& text, std::string_view label, const std::string& value) {
   text += label;
@@ -34,31 +29,37 @@ nlohmann::ordered_json Number(const std::string& shown) {
 
 }  // namespace
 
-std::string Summary(const SizedDesign& design) {
+std::string Summary(const Evaluation& design, DecimalMark mark) {
   std::string text;
   for (const Field field : kFields) {
-    const auto& value = design.committed[static_cast<std::size_t>(field)];
-    const std::string shown =
-        field == Field::E ? FormatValue(value.value_or(0)) : DisplayText(field, value.value_or(0));
-    Add(text, FieldName(field), value ? shown + BaseUnit(field) : "refused");
+    const std::optional<double>& value = design.committed[static_cast<std::size_t>(field)];
+    const FieldInfo& info = Info(field);
+    std::string shown = "refused";
+    if (value) {
+      // E has no box rounding: it is shown as it was taken.
+      shown = field == Field::E ? FormatValue(*value) : DisplayText(field, *value);
+      shown = WithDecimalMark(shown, mark);
+      if (!info.units.empty()) (shown += ' ') += BaseUnit(field);
+    }
+    Add(text, info.letter, shown);
   }
-  if (!design.shown.fText.empty()) Add(text, "F", design.shown.fText + " 1/in");
+  if (!design.fText.empty()) Add(text, "F", WithDecimalMark(design.fText, mark) + " 1/in");
   if (design.status != Status::Sized) return text + "Refused: " + design.message + '\n';
-  Add(text, "D", design.shown.dText + " mm");
-  Add(text, "L", design.shown.lText + " mm");
-  Add(text, "L/D", design.lengthOverD);
+  Add(text, "D", WithDecimalMark(design.dText, mark) + " mm");
+  Add(text, "L", WithDecimalMark(design.lText, mark) + " mm");
+  Add(text, "L/D", WithDecimalMark(design.lengthOverD, mark));
   return text;
 }
 
-std::string Json(const SizedDesign& design, const std::string* record) {
+std::string Json(const Evaluation& design, const std::string* record) {
   nlohmann::ordered_json object;
   for (const Field field : kFields) {
-    const auto& value = design.committed[static_cast<std::size_t>(field)];
-    object[std::string(FieldName(field))] = value ? nlohmann::ordered_json(*value) : nullptr;
+    const std::optional<double>& value = design.committed[static_cast<std::size_t>(field)];
+    object[std::string(Info(field).letter)] = value ? nlohmann::ordered_json(*value) : nullptr;
   }
-  object["F"] = Number(design.shown.fText);
-  object["D_mm"] = Number(design.shown.dText);
-  object["L_mm"] = Number(design.shown.lText);
+  object["F"] = Number(design.fText);
+  object["D_mm"] = Number(design.dText);
+  object["L_mm"] = Number(design.lText);
   object["L_over_D"] = Number(design.lengthOverD);
   object["status"] = StatusName(design.status);
   object["message"] = design.message;

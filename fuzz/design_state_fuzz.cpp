@@ -87,9 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckFText(state.RefreshF());
         break;
       default: {
-        const brenmor::Calculation calc = state.Calculate();
+        const brenmor::Evaluation calc = state.Calculate();
         if (!calc.fText.empty()) FUZZ_CHECK(IsNumberText(calc.fText));
-        if (calc.error == brenmor::SizingError::None) {
+        if (calc.status == brenmor::Status::Sized) {
           const brenmor::DesignValues& v = state.Values();
           FUZZ_CHECK(v.C > 0 && v.S > 0 && v.E > 0);
           FUZZ_CHECK(IsWholeNumberText(calc.dText));

@@ -24,10 +24,11 @@
 namespace {
 
 using brenmor::CommitError;
-using brenmor::DefaultText;
 using brenmor::Field;
+using brenmor::Info;
+using brenmor::kFormTexts;
+using brenmor::Result;
 
-const QString kSelectUnits = QStringLiteral("<< Select Units >>");
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
 const QColor kLightGreen(192, 255, 192);
@@ -40,6 +41,11 @@ QRect Twips(int left, int top, int width, int height) {
   return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
           height / kTwipsPerPixel};
 }
+
+// The columns of a row: caption, box, unit list.
+QRect CaptionAt(int top) { return Twips(240, top, 2295, 255); }
+QRect BoxAt(int top) { return Twips(2640, top, 975, 285); }
+QRect ListAt(int top) { return Twips(3720, top, 1575, 315); }
 
 // Both the active and the inactive group, or the colour would fall back to
 // the style's when the window loses activation.
@@ -57,9 +63,9 @@ QString ToQString(std::string_view text) {
 
 // Tool tips wrap at two thirds of the window's width, about 45 characters a
 // line, instead of running wider than the window.
-QString Wrapped(const QString& tip) {
+QString Wrapped(std::string_view tip) {
   return QStringLiteral("<table width=240 cellspacing=0 cellpadding=0><tr><td>%1</td></tr></table>")
-      .arg(tip.toHtmlEscaped());
+      .arg(ToQString(tip).toHtmlEscaped());
 }
 std::string ToStd(const QString& text) { return text.toStdString(); }
 
@@ -93,14 +99,60 @@ Widget* Named(Widget* widget, const char* name, const QRect& geometry) {
   return widget;
 }
 
-// An edited value is not committed yet: offer its units.
-void ShowUnitList(QLineEdit* box, QComboBox* list) {
-  list->show();
-  // With a current index left over from the last pick, picking that unit
-  // again would change nothing and go unnoticed.
+QLabel* NewCaption(QWidget* parent, const char* name, std::string_view caption,
+                   const QRect& geometry) {
+  auto* label = Named(new QLabel(ToQString(caption), parent), name, geometry);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  CondenseToFit(label, label->text(), label->contentsRect().width());
+  return label;
+}
+
+QLineEdit* NewBox(QWidget* parent, const char* name, std::string_view help, int top) {
+  auto* box = Named(new QLineEdit(parent), name, BoxAt(top));
+  box->setAlignment(Qt::AlignCenter);
+  box->setToolTip(Wrapped(help));
+  return box;
+}
+
+QLineEdit* NewInput(QWidget* parent, const char* name, Field field, int top) {
+  QLineEdit* box = NewBox(parent, name, Info(field).help, top);
+  box->setText(ToQString(Info(field).defaultText));
+  SetColour(box, QPalette::Text, kRed);
+  return box;
+}
+
+QLineEdit* NewOutput(QWidget* parent, const char* name, Result result, int top) {
+  QLineEdit* box = NewBox(parent, name, Info(result).help, top);
+  box->setReadOnly(true);
+  QFont bold = parent->font();
+  bold.setBold(true);
+  box->setFont(bold);
+  SetColour(box, QPalette::Base, kLightGreen);
+  SetColour(box, QPalette::Text, kGreen);
+  return box;
+}
+
+QComboBox* NewUnitList(QWidget* parent, const char* name, Field field, int top) {
+  auto* list = Named(new QComboBox(parent), name, ListAt(top));
+  list->setEditable(true);
+  // Text typed into the list is never a pick: no insertion, no completion,
+  // and no item chosen by its text on Return or on leaving the list.
+  list->setInsertPolicy(QComboBox::NoInsert);
+  list->setCompleter(nullptr);
+  QObject::disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+  for (const std::string_view unit : Info(field).units) list->addItem(ToQString(unit));
   list->setCurrentIndex(-1);
-  list->setEditText(kSelectUnits);
-  SetColour(box, QPalette::Text, kBlue);
+  list->hide();
+  list->setAccessibleName(ToQString(kFormTexts.unitsOf) + ToQString(Info(field).name));
+  CondenseToFit(list, ToQString(kFormTexts.selectUnits), EditTextWidth(list));
+  return list;
+}
+
+// No unit picked yet. With a current index left over from the last pick,
+// picking that unit again would change nothing and go unnoticed.
+void AskForUnit(QComboBox* list) {
+  list->setCurrentIndex(-1);
+  list->setEditText(ToQString(kFormTexts.selectUnits));
 }
 
 // Switching to another application (or to the message box a rejection
@@ -121,11 +173,13 @@ frmBrenmor::frmBrenmor(QWidget* parent) : QWidget(parent) {
   font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("MS Sans Serif")});
   font.setPointSizeF(8.25);
   setFont(font);
-  setWindowTitle(QStringLiteral("Brenmor"));
+  setWindowTitle(ToQString(kFormTexts.title));
   setFixedSize(Twips(0, 0, 5505, 3615).size());
   iconTimer_.setSingleShot(true);
 
-  createControls();
+  createInputRows();
+  createOutputRows();
+  createFooter();
   describeControls();
   arrangeTabOrder();
   Form_Load();
@@ -133,87 +187,52 @@ frmBrenmor::frmBrenmor(QWidget* parent) : QWidget(parent) {
   txtP->setFocus();
 }
 
-void frmBrenmor::createControls() {
-  const auto label = [this](const char* name, const QString& caption, const QRect& geometry) {
-    auto* l = Named(new QLabel(caption, this), name, geometry);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    CondenseToFit(l, caption, l->contentsRect().width());
-    return l;
-  };
-  const auto input = [this](const char* name, const QString& text, const QRect& geometry) {
-    auto* box = Named(new QLineEdit(text, this), name, geometry);
-    box->setAlignment(Qt::AlignCenter);
-    SetColour(box, QPalette::Text, kRed);
-    return box;
-  };
-  const auto output = [this](const char* name, const QRect& geometry) {
-    auto* box = Named(new QLineEdit(this), name, geometry);
-    box->setAlignment(Qt::AlignCenter);
-    box->setReadOnly(true);
-    QFont bold = font();
-    bold.setBold(true);
-    box->setFont(bold);
-    SetColour(box, QPalette::Base, kLightGreen);
-    SetColour(box, QPalette::Text, kGreen);
-    return box;
-  };
-  const auto unitList = [this](const char* name, Field field, const QRect& geometry) {
-    auto* list = Named(new QComboBox(this), name, geometry);
-    list->setEditable(true);
-    // Text typed into the list is never a pick: no insertion, no completion,
-    // and no item chosen by its text on Return or on leaving the list.
-    list->setInsertPolicy(QComboBox::NoInsert);
-    list->setCompleter(nullptr);
-    disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
-    for (const std::string_view unit : brenmor::UnitNames(field)) {
-      list->addItem(ToQString(unit));
-    }
-    list->setCurrentIndex(-1);
-    list->hide();
-    CondenseToFit(list, kSelectUnits, EditTextWidth(list));
-    return list;
-  };
+void frmBrenmor::createInputRows() {
+  Label6 = NewCaption(this, "Label6", Info(Field::V).caption, CaptionAt(120));
+  txtV = NewInput(this, "txtV", Field::V, 120);
+  cmbVU = NewUnitList(this, "cmbVU", Field::V, 120);
+  Label1 = NewCaption(this, "Label1", Info(Field::P).caption, CaptionAt(480));
+  txtP = NewInput(this, "txtP", Field::P, 480);
+  cmbPU = NewUnitList(this, "cmbPU", Field::P, 480);
+  Label2 = NewCaption(this, "Label2", Info(Field::C).caption, CaptionAt(840));
+  txtC = NewInput(this, "txtC", Field::C, 840);
+  cmbCU = NewUnitList(this, "cmbCU", Field::C, 840);
+  Label4 = NewCaption(this, "Label4", Info(Field::S).caption, CaptionAt(1200));
+  txtS = NewInput(this, "txtS", Field::S, 1200);
+  cmbSU = NewUnitList(this, "cmbSU", Field::S, 1200);
+  Label3 = NewCaption(this, "Label3", Info(Field::E).caption, CaptionAt(1560));
+  txtE = NewInput(this, "txtE", Field::E, 1560);
+  unitRows_ = {{{Field::P, txtP, cmbPU},
+                {Field::C, txtC, cmbCU},
+                {Field::S, txtS, cmbSU},
+                {Field::V, txtV, cmbVU}}};
+}
 
-  Label6 = label("Label6", QStringLiteral("Vessel (ft^3)"), Twips(240, 120, 2295, 255));
-  txtV = input("txtV", ToQString(DefaultText(Field::V)), Twips(2640, 120, 975, 285));
-  cmbVU = unitList("cmbVU", Field::V, Twips(3720, 120, 1575, 315));
-  Label1 = label("Label1", QStringLiteral("Design pressure (psi) [P]"), Twips(240, 480, 2295, 255));
-  txtP = input("txtP", ToQString(DefaultText(Field::P)), Twips(2640, 480, 975, 285));
-  cmbPU = unitList("cmbPU", Field::P, Twips(3720, 480, 1575, 315));
-  Label2 =
-      label("Label2", QStringLiteral("Corrosion allowance (in) [C]"), Twips(240, 840, 2295, 255));
-  txtC = input("txtC", ToQString(DefaultText(Field::C)), Twips(2640, 840, 975, 285));
-  cmbCU = unitList("cmbCU", Field::C, Twips(3720, 840, 1575, 315));
-  Label4 = label("Label4", QStringLiteral("Stress value of material (psi) [S]"),
-                 Twips(240, 1200, 2295, 255));
-  txtS = input("txtS", ToQString(DefaultText(Field::S)), Twips(2640, 1200, 975, 285));
-  cmbSU = unitList("cmbSU", Field::S, Twips(3720, 1200, 1575, 315));
-  Label3 = label("Label3", QStringLiteral("Joint Efficiency [E]"), Twips(240, 1560, 2295, 255));
-  txtE = input("txtE", ToQString(DefaultText(Field::E)), Twips(2640, 1560, 975, 285));
-
+void frmBrenmor::createOutputRows() {
   Line1 = Named(new QFrame(this), "Line1", Twips(120, 1920, 5175, 15));
   Line1->setFrameShape(QFrame::HLine);
   Line1->setFrameShadow(QFrame::Plain);
-
-  Label5 = label("Label5", QStringLiteral("F (1/in)"), Twips(240, 2160, 2295, 255));
-  txtF = output("txtF", Twips(2640, 2160, 975, 285));
-  Label7 = label("Label7", QStringLiteral("Diameter (mm)"), Twips(240, 2520, 2295, 255));
-  txtD = output("txtD", Twips(2640, 2520, 975, 285));
-  cmdCalc = Named(new QPushButton(QStringLiteral("&Calculate"), this), "cmdCalc",
+  Label5 = NewCaption(this, "Label5", Info(Result::F).caption, CaptionAt(2160));
+  txtF = NewOutput(this, "txtF", Result::F, 2160);
+  Label7 = NewCaption(this, "Label7", Info(Result::D).caption, CaptionAt(2520));
+  txtD = NewOutput(this, "txtD", Result::D, 2520);
+  cmdCalc = Named(new QPushButton(ToQString(kFormTexts.calculate), this), "cmdCalc",
                   Twips(3720, 2760, 1575, 375));
-  Label8 = label("Label8", QStringLiteral("Length or Height (mm)"), Twips(240, 2880, 2295, 255));
-  txtL = output("txtL", Twips(2640, 2880, 975, 285));
+  Label8 = NewCaption(this, "Label8", Info(Result::L).caption, CaptionAt(2880));
+  txtL = NewOutput(this, "txtL", Result::L, 2880);
+}
 
+void frmBrenmor::createFooter() {
   Image1 = Named(new QLabel(this), "Image1", Twips(240, 3240, 540, 255));
   Image1->setPixmap(DrawLogo(Image1->size(), Image1->devicePixelRatioF()));
   Image1->setScaledContents(true);
-  Label9 = label("Label9", QStringLiteral("Rev.Z"), Twips(960, 3240, 1575, 255));
-  Label10 = label("Label10", QStringLiteral("29-Sep-2012"), Twips(2640, 3240, 1095, 255));
+  Label9 = NewCaption(this, "Label9", kFormTexts.revision, Twips(960, 3240, 1575, 255));
+  Label10 = NewCaption(this, "Label10", kFormTexts.date, Twips(2640, 3240, 1095, 255));
   Label10->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
-// What a screen reader says of each control, and the help shown on hover.
-// Each box is named by its caption; the captions take no mnemonic.
+// What a screen reader says of each control: each box is named by its
+// caption, and the captions take no mnemonic.
 void frmBrenmor::describeControls() {
   const std::array<std::pair<QLabel*, QLineEdit*>, 8> captions = {{
       {Label6, txtV},
@@ -226,36 +245,8 @@ void frmBrenmor::describeControls() {
       {Label8, txtL},
   }};
   for (const auto& [caption, box] : captions) caption->setBuddy(box);
-
-  txtV->setToolTip(
-      Wrapped(tr("Volume the vessel must hold, in cubic feet: type it, then pick ft^3 or "
-                 "m^3 from the list beside the box.")));
-  txtP->setToolTip(
-      Wrapped(tr("Design pressure, in psi: type it, then pick psi, bar or atm from the list "
-                 "beside the box.")));
-  txtC->setToolTip(
-      Wrapped(tr("Corrosion allowance, in inches: type it, then pick in or mm from the list "
-                 "beside the box.")));
-  txtS->setToolTip(
-      Wrapped(tr("Allowable stress of the material, in psi: type it, then pick psi, bar or "
-                 "atm from the list beside the box.")));
-  txtE->setToolTip(
-      Wrapped(tr("Weld joint efficiency, a number up to 1 with no unit: it is taken in when "
-                 "you leave the box.")));
-  txtF->setToolTip(
-      Wrapped(tr("Vessel factor F = P / (C S E), in 1/in, worked out again whenever P, C, S "
-                 "or E is taken in.")));
-  txtD->setToolTip(
-      Wrapped(tr("Optimum diameter of the vessel, in millimetres, from the last Calculate.")));
-  txtL->setToolTip(
-      Wrapped(tr("Length or height that holds the volume at that diameter, in millimetres.")));
-
-  cmbVU->setAccessibleName(tr("Units of vessel volume"));
-  cmbPU->setAccessibleName(tr("Units of design pressure"));
-  cmbCU->setAccessibleName(tr("Units of corrosion allowance"));
-  cmbSU->setAccessibleName(tr("Units of stress value"));
-  Image1->setAccessibleName(tr("Brenmor logo"));
-  Line1->setAccessibleName(tr("Separator"));
+  Image1->setAccessibleName(ToQString(kFormTexts.logo));
+  Line1->setAccessibleName(ToQString(kFormTexts.separator));
 }
 
 // The volume box is the top row but comes after the button: the design is
@@ -269,20 +260,17 @@ void frmBrenmor::arrangeTabOrder() {
 // Connected only after Form_Load, with the default texts already in their
 // boxes, so the window opens with red texts and every unit list hidden.
 void frmBrenmor::connectHandlers() {
-  connect(txtP, &QLineEdit::textChanged, this, &frmBrenmor::txtP_Change);
-  connect(txtC, &QLineEdit::textChanged, this, &frmBrenmor::txtC_Change);
-  connect(txtS, &QLineEdit::textChanged, this, &frmBrenmor::txtS_Change);
-  connect(txtV, &QLineEdit::textChanged, this, &frmBrenmor::txtV_Change);
+  for (const UnitRow& row : unitRows_) {
+    connect(row.box, &QLineEdit::textChanged, this, [this, row] { txtValue_Change(row); });
+    connect(row.list, &QComboBox::activated, this,
+            [this, row](int index) { cmbUnits_Click(row, index); });
+    row.list->installEventFilter(this);
+  }
   connect(txtE, &QLineEdit::textChanged, this, &frmBrenmor::txtE_Change);
-  connect(cmbPU, &QComboBox::activated, this, &frmBrenmor::cmbPU_Click);
-  connect(cmbCU, &QComboBox::activated, this, &frmBrenmor::cmbCU_Click);
-  connect(cmbSU, &QComboBox::activated, this, &frmBrenmor::cmbSU_Click);
-  connect(cmbVU, &QComboBox::activated, this, &frmBrenmor::cmbVU_Click);
   connect(cmdCalc, &QPushButton::clicked, this, &frmBrenmor::cmdCalc_Click);
   connect(&iconTimer_, &QTimer::timeout, this, &frmBrenmor::showIcon);
   txtE->installEventFilter(this);
   cmdCalc->installEventFilter(this);
-  for (QComboBox* list : {cmbPU, cmbCU, cmbSU, cmbVU}) list->installEventFilter(this);
 }
 
 // The icon is read once the window has drawn its first frame: decoding the
@@ -302,7 +290,7 @@ void frmBrenmor::showIcon() { setWindowIcon(QIcon(QStringLiteral(":/brenmor/bren
 void frmBrenmor::contextMenuEvent(QContextMenuEvent* event) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  menu->addAction(tr("Copy calculation record"), this, &frmBrenmor::mnuCopyRecord_Click);
+  menu->addAction(ToQString(kFormTexts.copyRecord), this, &frmBrenmor::mnuCopyRecord_Click);
   menu->popup(event->globalPos());
 }
 
@@ -310,21 +298,29 @@ void frmBrenmor::mnuCopyRecord_Click() {
   QGuiApplication::clipboard()->setText(ToQString(brenmor::CalculationRecord(state_.Values())));
 }
 
-void frmBrenmor::Form_Load() {
-  state_.LoadDefaults(ToStd(txtP->text()), ToStd(txtC->text()), ToStd(txtS->text()),
-                      ToStd(txtE->text()), ToStd(txtV->text()));
+void frmBrenmor::Form_Load() { state_.LoadDefaults(); }
+
+// An edited value is not committed yet: offer its units.
+void frmBrenmor::txtValue_Change(const UnitRow& row) {
+  row.list->show();
+  AskForUnit(row.list);
+  SetColour(row.box, QPalette::Text, kBlue);
 }
 
-void frmBrenmor::txtP_Change() { ShowUnitList(txtP, cmbPU); }
-void frmBrenmor::txtC_Change() { ShowUnitList(txtC, cmbCU); }
-void frmBrenmor::txtS_Change() { ShowUnitList(txtS, cmbSU); }
-void frmBrenmor::txtV_Change() { ShowUnitList(txtV, cmbVU); }
 void frmBrenmor::txtE_Change() { SetColour(txtE, QPalette::Text, kBlue); }
 
-void frmBrenmor::cmbPU_Click(int index) { commitWithUnit(Field::P, txtP, cmbPU, index); }
-void frmBrenmor::cmbCU_Click(int index) { commitWithUnit(Field::C, txtC, cmbCU, index); }
-void frmBrenmor::cmbSU_Click(int index) { commitWithUnit(Field::S, txtS, cmbSU, index); }
-void frmBrenmor::cmbVU_Click(int index) { commitWithUnit(Field::V, txtV, cmbVU, index); }
+void frmBrenmor::cmbUnits_Click(const UnitRow& row, int index) {
+  const brenmor::UnitCommit commit = state_.CommitWithUnit(row.field, index, ToStd(row.box->text()));
+  if (commit.error != CommitError::None) {
+    // Keep the typed text and the list, so the user can correct either.
+    AskForUnit(row.list);
+    showMessage(brenmor::Message(commit.error, row.field));
+    return;
+  }
+  row.box->setText(ToQString(commit.writtenBack));  // raises the box's Change
+  row.list->hide();
+  showFText(commit.fText);
+}
 
 void frmBrenmor::txtE_LostFocus() {
   const brenmor::ECommit commit = state_.CommitE(ToStd(txtE->text()));
@@ -337,25 +333,11 @@ void frmBrenmor::txtE_LostFocus() {
 }
 
 void frmBrenmor::cmdCalc_Click() {
-  const brenmor::Calculation calc = state_.Calculate();
+  const brenmor::Evaluation calc = state_.Calculate();
   txtF->setText(ToQString(calc.fText));
   txtD->setText(ToQString(calc.dText));
   txtL->setText(ToQString(calc.lText));
-  if (calc.error != brenmor::SizingError::None) showMessage(brenmor::Message(calc.error));
-}
-
-void frmBrenmor::commitWithUnit(Field field, QLineEdit* box, QComboBox* list, int index) {
-  const brenmor::UnitCommit commit = state_.CommitWithUnit(field, index, ToStd(box->text()));
-  if (commit.error != CommitError::None) {
-    // Keep the typed text and the list, so the user can correct either.
-    list->setCurrentIndex(-1);
-    list->setEditText(kSelectUnits);
-    showMessage(brenmor::Message(commit.error, field));
-    return;
-  }
-  box->setText(ToQString(commit.writtenBack));  // raises the box's Change
-  list->hide();
-  showFText(commit.fText);
+  if (calc.status != brenmor::Status::Sized) showMessage(calc.message);
 }
 
 void frmBrenmor::showFText(const std::optional<std::string>& fText) {

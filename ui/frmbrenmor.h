@@ -7,12 +7,14 @@
 // they serve (txtP_Change, cmbPU_Click, txtE_LostFocus, cmdCalc_Click). The
 // event filter turns Qt's focus and shortcut events into the events those
 // handlers expect: txtE's focus-out, and a Calculate button that takes the
-// focus before it is pressed. The window's background has a menu that copies
+// focus before it is pressed. The four value boxes with a unit list share
+// one pair of handlers, as a control array would. The window's background has a menu that copies
 // the calculation record of the committed design.
 #pragma once
 
 #include <QTimer>
 #include <QWidget>
+#include <array>
 
 #include "brenmor/design_state.h"
 
@@ -37,31 +39,34 @@ class frmBrenmor : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  // A value's box and the list of units it may be typed in.
+  struct UnitRow {
+    brenmor::Field field;
+    QLineEdit* box;
+    QComboBox* list;
+  };
+
   void Form_Load();
-  void txtP_Change();
-  void txtC_Change();
-  void txtS_Change();
-  void txtV_Change();
+  void txtValue_Change(const UnitRow& row);
   void txtE_Change();
-  void cmbPU_Click(int index);
-  void cmbCU_Click(int index);
-  void cmbSU_Click(int index);
-  void cmbVU_Click(int index);
+  void cmbUnits_Click(const UnitRow& row, int index);
   void txtE_LostFocus();
   void cmdCalc_Click();
   void mnuCopyRecord_Click();
 
-  void createControls();
+  void createInputRows();
+  void createOutputRows();
+  void createFooter();
   void describeControls();
   void arrangeTabOrder();
   void connectHandlers();
-  void commitWithUnit(brenmor::Field field, QLineEdit* box, QComboBox* list, int index);
   void showFText(const std::optional<std::string>& fText);
   bool pressCalculateWithFocus();
   void showMessage(std::string_view text);
   void showIcon();
 
   brenmor::DesignState state_;
+  std::array<UnitRow, 4> unitRows_{};
   QTimer iconTimer_;
   bool iconPending_ = true;
 

@@ -55,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  "Tag;P;C;S;V;F;D_mm;L_mm;L_over_D;status;message\n"
                  "A, B;100;0.0625;16000;1000;0.125;1703;12446;7.31;sized;\n"
-                 "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number\"\n"},
+                 "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number; if "
+                 "\"\",\"\" is its decimal mark, give --decimal-comma\"\n"},
         ListCase{"MalformedAndRefusedRowsKeepTheirPlace",
                  {},
                  "P,C,S,E,V,Note\n"
@@ -79,8 +80,9 @@ INSTANTIATE_TEST_SUITE_P(
                      "100,0.0625,16000,1.5,1000,E,,,,,refused,E must be less than 1\n"
                      "100,0,16000,0.8,1000,C,,,,,refused,The correlation needs a corrosion "
                      "allowance above 0\n"
-                     "100,0.0625,16000,0.8,1000,\"never\nclosed\n\",,,,,error,line 9: a quoted "
-                     "cell is not closed before the end of the list\n"}),
+                     "100,0.0625,16000,0.8,1000,,,,,,error,line 9: a quoted "
+                     "cell is not closed before the end of the list\n"
+                     "closed,,,,,,,,,,error,\"line 10 has 1 fields, the header has 6\"\n"}),
     CaseName());
 
 struct BadListCase {

@@ -9,9 +9,18 @@
 #include <string>
 
 namespace brenmor {
-namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+std::string_view TrimBlanks(std::string_view text) {
+  const auto kept = [](char c) { return !IsBlank(c) && c != '\r'; };
+  const auto first = std::find_if(text.begin(), text.end(), kept);
+  const auto last = std::find_if(text.rbegin(), text.rend(), kept).base();
+  return first < last ? std::string_view(first, last) : std::string_view();
+}
+
+namespace {
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
@@ -242,6 +251,13 @@ std::string FormatValue(double x) {
   } else {
     AppendFixedForm(text, d);
   }
+  return text;
+}
+
+std::string FormatRounded(double x, int decimals) { return FormatValue(RoundTo(x, decimals)); }
+
+std::string WithDecimalMark(std::string text, DecimalMark mark) {
+  if (mark == DecimalMark::Comma) std::replace(text.begin(), text.end(), '.', ',');
   return text;
 }
 

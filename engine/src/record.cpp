@@ -12,7 +12,6 @@ namespace {
 // used, millimetres to 2 decimals, the shown results as the boxes show them.
 std::string Full(double x) { return FormatValue(x); }
 std::string Mm(double x) { return FormatFixed(x, 2); }
-std::string Shown(double x, int decimals) { return FormatValue(RoundTo(x, decimals)); }
 
 class Record {
  public:
@@ -32,14 +31,19 @@ class Record {
 };
 
 void DesignSection(Record& r, const DesignValues& v) {
+  constexpr std::size_t kNameWidth = 22;
+  const Quantities values = InBaseUnits(v);
   r.Line("Brenmor calculation record");
   r.Line();
   r.Line("Design values, as committed");
-  r.Line("  P  design pressure       ", Full(v.P), " psi");
-  r.Line("  C  corrosion allowance   ", Full(v.C), " in");
-  r.Line("  S  allowable stress      ", Full(v.S), " psi");
-  r.Line("  E  joint efficiency      ", Full(v.E));
-  r.Line("  V  vessel volume         ", Full(v.V), " ft^3");
+  for (const Field field : kFields) {
+    const FieldInfo& info = Info(field);
+    std::string name(info.longName);
+    name.resize(kNameWidth, ' ');
+    const std::string_view space = info.units.empty() ? "" : " ";
+    r.Line("  ", info.letter, "  ", name, Full(values[static_cast<std::size_t>(field)].number),
+           space, BaseUnit(field));
+  }
 }
 
 // False when the calculation ends here.
@@ -52,7 +56,7 @@ bool FactorSection(Record& r, const DesignValues& v, const Sizing& sizing) {
     r.Line(v.C * v.S * v.E == 0 ? "    cannot be formed: C x S x E is 0"
                                 : "    is beyond the range of numbers");
   } else {
-    r.Line("    = ", Full(*sizing.F), " 1/in, shown ", Shown(*sizing.F, 3));
+    r.Line("    = ", Full(*sizing.F), " 1/in, shown ", FormatRounded(*sizing.F, 3));
   }
   switch (sizing.error) {
     case SizingError::CorrosionNotPositive:
@@ -106,7 +110,7 @@ bool DiameterSection(Record& r, double F, double V, const VesselSize& size) {
   r.Line("  D = Dlo + (F - Ft", loRow, ") x ((Dhi - Dlo) / (Ft", hiRow, " - Ft", loRow, "))");
   r.Line("    = ", Mm(size.Dlo), " + (", Full(F), " - ", Full(lo.Ft), ") x ((", Mm(size.Dhi), " - ",
          Mm(size.Dlo), ") / (", Full(hi.Ft), " - ", Full(lo.Ft), "))");
-  r.Line("    = ", Mm(size.D), " mm, shown ", Shown(size.D, 0));
+  r.Line("    = ", Mm(size.D), " mm, shown ", FormatRounded(size.D, 0));
   if (size.error == SizingError::DiameterNotPositive) {
     r.Refused(size.error);
     return false;
@@ -120,7 +124,7 @@ void LengthSection(Record& r, double V, const VesselSize& size) {
   r.Line("  L = (4 x V / 3.28^3) / ((D / 1000)^2 x 3.14159265358979) x 1000");
   r.Line("    = (4 x ", Full(V), " / 35.287552) / (", Full(size.D / 1000),
          "^2 x 3.14159265358979) x 1000");
-  r.Line("    = ", Mm(size.L), " mm, shown ", Shown(size.L, 0));
+  r.Line("    = ", Mm(size.L), " mm, shown ", FormatRounded(size.L, 0));
   if (size.error != SizingError::None) {
     r.Refused(size.error);
     return;
@@ -142,8 +146,5 @@ std::string CalculationRecord(const DesignValues& values) {
   return r.Take();
 }
 
-std::string LengthOverDiameterText(const VesselSize& size) {
-  return FormatFixed(size.L / size.D, 2);
-}
 
 }  // namespace brenmor

@@ -1,7 +1,6 @@
 #include "brenmor/units.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
 #include "brenmor/number_text.h"
@@ -13,11 +12,7 @@ namespace {
 constexpr double kPsiPerAtm = 14.696;
 constexpr double kBarPerAtm = 1.01325;
 
-constexpr std::array<std::string_view, 3> kPressureUnits = {"psi", "bar", "atm"};
-constexpr std::array<std::string_view, 2> kLengthUnits = {"in", "mm"};
-constexpr std::array<std::string_view, 2> kVolumeUnits = {"ft^3", "m^3"};
-
-// Unit positions in the lists above.
+// Unit positions on the fields' lists.
 enum PressureUnit { kPsi, kBar, kAtm };
 enum LengthUnit { kInch, kMm };
 enum VolumeUnit { kCubicFoot, kCubicMetre };
@@ -41,20 +36,7 @@ double VolumeToCubicFeet(int unit, double x) {
 
 }  // namespace
 
-std::span<const std::string_view> UnitNames(Field field) {
-  switch (field) {
-    case Field::P:
-    case Field::S:
-      return kPressureUnits;
-    case Field::C:
-      return kLengthUnits;
-    case Field::V:
-      return kVolumeUnits;
-    case Field::E:
-      break;
-  }
-  return {};
-}
+std::span<const std::string_view> UnitNames(Field field) { return Info(field).units; }
 
 std::optional<int> UnitPosition(Field field, std::string_view name) {
   const auto sameLetters = [](char a, char b) {
@@ -89,8 +71,7 @@ double ToBase(Field field, int unit, double x) {
 }
 
 std::string DisplayText(Field field, double value) {
-  const int decimals = field == Field::C ? 4 : 3;
-  return FormatValue(RoundTo(value, decimals));
+  return FormatRounded(value, Info(field).decimals);
 }
 
 }  // namespace brenmor

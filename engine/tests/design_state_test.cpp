@@ -40,8 +40,8 @@ TEST(DesignStateStartTest, LoadingLeavesAnOutOfRangeValueUntouched) {
 }
 
 TEST_F(DesignStateTest, DefaultsCalculate) {
-  const Calculation calc = state.Calculate();
-  EXPECT_EQ(calc.error, SizingError::None);
+  const Evaluation calc = state.Calculate();
+  EXPECT_EQ(calc.sizing.error, SizingError::None);
   EXPECT_EQ(calc.fText, "0.125");
   EXPECT_EQ(calc.dText, "1703");
   EXPECT_EQ(calc.lText, "12446");
@@ -56,7 +56,7 @@ TEST_F(DesignStateTest, RoadOfOneCalculation) {
   EXPECT_EQ(commit.fText, "0.181");
   EXPECT_EQ(state.Values().P, 10 * 14.696 / 1.01325) << "bar commits every digit";
 
-  const Calculation calc = state.Calculate();
+  const Evaluation calc = state.Calculate();
   EXPECT_EQ(calc.fText, "0.181");
   EXPECT_EQ(calc.dText, "1562");
   EXPECT_EQ(calc.lText, "14782");
@@ -153,20 +153,20 @@ TEST_F(DesignStateTest, EmptyECommitsZeroAndFKeepsItsValue) {
 
 TEST_F(DesignStateTest, CalculateUsesCommittedVolume) {
   state.CommitWithUnit(Field::V, 1, "20");
-  const Calculation calc = state.Calculate();
-  EXPECT_EQ(calc.error, SizingError::None);
+  const Evaluation calc = state.Calculate();
+  EXPECT_EQ(calc.sizing.error, SizingError::None);
   EXPECT_EQ(calc.fText, "0.125");
   EXPECT_EQ(calc.dText, "1553");
   EXPECT_EQ(calc.lText, "10561");
 }
 
 TEST_F(DesignStateTest, RefusedCalculationKeepsTheDiameter) {
-  ASSERT_EQ(state.Calculate().error, SizingError::None);
+  ASSERT_EQ(state.Calculate().sizing.error, SizingError::None);
   const double D = state.Values().D;
 
   state.CommitWithUnit(Field::P, 0, "4000");  // F = 5, past the last breakpoint
-  Calculation calc = state.Calculate();
-  EXPECT_EQ(calc.error, SizingError::FBeyondTable);
+  Evaluation calc = state.Calculate();
+  EXPECT_EQ(calc.sizing.error, SizingError::FBeyondTable);
   EXPECT_EQ(calc.fText, "5") << "F is still refreshed first";
   EXPECT_EQ(calc.dText, "");
   EXPECT_EQ(calc.lText, "");
@@ -175,14 +175,14 @@ TEST_F(DesignStateTest, RefusedCalculationKeepsTheDiameter) {
   state.CommitWithUnit(Field::P, 0, "100");
   state.CommitWithUnit(Field::V, 0, "0");
   calc = state.Calculate();
-  EXPECT_EQ(calc.error, SizingError::VolumeNotPositive);
+  EXPECT_EQ(calc.sizing.error, SizingError::VolumeNotPositive);
   EXPECT_EQ(state.Values().D, D);
 }
 
 TEST_F(DesignStateTest, BeyondTableBeforeAnyDiameterIsRefused) {
   state.CommitWithUnit(Field::P, 0, "4000");
-  const Calculation calc = state.Calculate();
-  EXPECT_EQ(calc.error, SizingError::FBeyondTable);
+  const Evaluation calc = state.Calculate();
+  EXPECT_EQ(calc.sizing.error, SizingError::FBeyondTable);
   EXPECT_EQ(state.Values().D, 0);
 }
 
@@ -203,15 +203,15 @@ class CalculateAfterCommitTest : public DesignStateTest,
 // Sized first, so that a refusal has an old size and F to leave behind.
 TEST_P(CalculateAfterCommitTest, ShowsOnlyASizeOfTheCommittedValues) {
   const auto& c = GetParam();
-  ASSERT_EQ(state.Calculate().error, SizingError::None);
+  ASSERT_EQ(state.Calculate().sizing.error, SizingError::None);
   const double D = state.Values().D;
   if (c.unit < 0) {
     ASSERT_EQ(state.CommitE(c.text).error, CommitError::None);
   } else {
     ASSERT_EQ(state.CommitWithUnit(c.field, c.unit, c.text).error, CommitError::None);
   }
-  const Calculation calc = state.Calculate();
-  EXPECT_EQ(calc.error, c.error);
+  const Evaluation calc = state.Calculate();
+  EXPECT_EQ(calc.sizing.error, c.error);
   EXPECT_EQ(calc.fText, c.fText);
   if (c.error == SizingError::None) return;
   EXPECT_EQ(calc.dText, "");

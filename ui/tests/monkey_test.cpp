@@ -174,7 +174,7 @@ QString MonkeyTest::check() const {
   const QString f = ui_->driver.box("txtF")->text();
   const double committedF = ui_->window.designState().Values().F;
   const QString expectedF =
-      QString::fromStdString(brenmor::FormatValue(brenmor::RoundTo(committedF, 3)));
+      QString::fromStdString(brenmor::FormatRounded(committedF, 3));
   if (!f.isEmpty() && f != expectedF) return "txtF shows " + f + ", F is " + expectedF;
   for (const char* name : {"txtD", "txtL"}) {
     const QString text = ui_->driver.box(name)->text();
@@ -182,8 +182,7 @@ QString MonkeyTest::check() const {
   }
   // A size on screen is the size of the values committed when it was asked for.
   const brenmor::DesignValues& v = calculated_;
-  const brenmor::Calculation sized =
-      brenmor::CalculationTexts(brenmor::SizeDesign(v.P, v.C, v.S, v.E, v.V));
+  const brenmor::Evaluation sized = brenmor::Evaluate(brenmor::InBaseUnits(v));
   const QString d = ui_->driver.box("txtD")->text();
   const QString l = ui_->driver.box("txtL")->text();
   if (d.toStdString() != sized.dText || l.toStdString() != sized.lText) {

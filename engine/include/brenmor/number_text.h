@@ -7,6 +7,13 @@
 
 namespace brenmor {
 
+// A blank is what a number may hold anywhere without ending: a space, a tab
+// or a line feed.
+bool IsBlank(char c);
+
+// `text` without the blanks and carriage returns around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // Reads the number at the start of `text`. Blanks, tabs and line feeds are
 // dropped wherever they stand; then an optional sign, digits with at most one
 // "." and an optional exponent (E or D) are read as far as they go. A text
@@ -32,10 +39,23 @@ double RoundTo(double x, int decimals);
 // number text and are written "NaN", "Infinity" or "-Infinity".
 std::string FormatValue(double x);
 
+// FormatValue(RoundTo(x, decimals)): a value as a box shows it.
+std::string FormatRounded(double x, int decimals);
+
 // `x` rounded to `decimals` places as RoundTo does, written with exactly that
 // many decimals ("1765.00", "7.31") and "." as the separator. From 1E15 up,
 // where fixed digits would run on, and for non-finite values, FormatValue's
 // text of the rounded value.
 std::string FormatFixed(double x, int decimals);
+
+// The character between a number's whole part and its decimals. The boxes
+// always use the point; lists from comma-decimal spreadsheets use the comma.
+enum class DecimalMark {
+  Point,  // 10.5
+  Comma,  // 10,5
+};
+
+// A number text of FormatValue or FormatFixed written with `mark`.
+std::string WithDecimalMark(std::string text, DecimalMark mark);
 
 }  // namespace brenmor

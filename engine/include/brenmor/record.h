@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "brenmor/design_state.h"
+#include "brenmor/evaluation.h"
 
 namespace brenmor {
 
@@ -14,8 +14,5 @@ namespace brenmor {
 // numbers that went in; a refusal says where the design left the correlation
 // and gives the window's message.
 std::string CalculationRecord(const DesignValues& values);
-
-// L/D of a sized vessel, to 2 decimals.
-std::string LengthOverDiameterText(const VesselSize& size);
 
 }  // namespace brenmor

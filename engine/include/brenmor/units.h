@@ -7,16 +7,9 @@
 #include <string>
 #include <string_view>
 
-namespace brenmor {
+#include "brenmor/form.h"
 
-// The five design values.
-enum class Field {
-  P,  // design pressure, psi
-  C,  // corrosion allowance, in
-  S,  // allowable stress of the material, psi
-  E,  // weld joint efficiency, no unit
-  V,  // vessel volume, ft^3
-};
+namespace brenmor {
 
 // The unit names of a field's list, base unit first; E has none.
 std::span<const std::string_view> UnitNames(Field field);
@@ -36,7 +29,7 @@ double ToBase(Field field, int unit, double x);
 std::optional<int> UnitPosition(Field field, std::string_view name);
 
 // The text written back into a field's box: the value rounded to the field's
-// display decimals (4 for C, 3 for the others).
+// decimals (4 for C, 3 for the others).
 std::string DisplayText(Field field, double value);
 
 }  // namespace brenmor

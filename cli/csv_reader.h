@@ -1,0 +1,89 @@
+// The records of a CSV list as spreadsheets and people write them: RFC 4180
+// quoting, LF, CRLF or CR line ends, a UTF-8 byte-order mark, blank lines
+// skipped. A malformed record is kept as one record with its fault, and
+// reading goes on after it, so no record is ever lost. Memory is bounded
+// whatever the input: no record is held past kMaxRecordBytes.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brenmor::cli {
+
+// What is wrong with a record, when something is.
+enum class RecordFault {
+  None,            // read as written
+  TextAfterQuote,  // a quoted cell goes on after its closing quote
+  UnclosedQuote,   // a quoted cell is not closed before the end of the list
+  QuotedTooLong,   // a quoted cell runs past kMaxRecordBytes
+  LineTooLong,     // a line runs past kMaxRecordBytes
+};
+
+struct Record {
+  std::uint64_t line = 0;       // where it begins, the input's first line being 1
+  std::size_t firstCell = 0;    // its first cell's index in the batch
+  std::size_t cellCount = 0;    // of a faulty record, the cells before the fault
+  RecordFault fault = RecordFault::None;
+  std::uint64_t faultLine = 0;  // where the fault is (a quote: where it opened)
+};
+
+// Records back to back: each cell's text, unquoted, and where it ends.
+struct RecordBatch {
+  std::string text;
+  std::vector<std::size_t> cellEnds;
+  std::vector<Record> records;
+  std::uint64_t bytesRead = 0;  // of the input, once the batch was filled
+
+  std::string_view Cell(const Record& record, std::size_t column) const {
+    const std::size_t index = record.firstCell + column;
+    const std::size_t start = index == 0 ? 0 : cellEnds[index - 1];
+    return std::string_view(text).substr(start, cellEnds[index] - start);
+  }
+};
+
+class CsvReader {
+ public:
+  static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
+
+  CsvReader(std::FILE* input, char delimiter) : input_(input), delimiter_(delimiter) {}
+
+  // Fills `batch` with up to `records` records, fewer once its text passes
+  // `bytes` or the input ends. False when it holds none: at the end, or
+  // when reading failed (Failure() says why).
+  bool Next(RecordBatch& batch, std::size_t records, std::size_t bytes);
+
+  const std::string& Failure() const { return failure_; }
+  bool ByteOrderMark() const { return byteOrderMark_; }
+  // The first line end, for an output that keeps the input's.
+  std::string_view FirstLineEnd() const { return firstLineEnd_; }
+  // Input held while it is being read: bounded by kMaxRecordBytes and a block.
+  std::size_t Buffered() const { return buffer_.capacity(); }
+
+ private:
+  enum class Outcome { Read, NeedMore, End };
+  class Parse;
+
+  Outcome ParseRecord(RecordBatch& batch);
+  bool Refill(std::size_t atLeast);
+  bool SkipLine();
+  void Resume(std::size_t at, std::uint64_t line);
+
+  std::FILE* input_;
+  char delimiter_;
+  std::string buffer_;  // input from `pos_` on is unread
+  std::size_t pos_ = 0;
+  std::uint64_t line_ = 1;  // the line at `pos_`
+  std::uint64_t bytesRead_ = 0;
+  bool atEnd_ = false;
+  bool byteOrderMark_ = false;
+  std::string_view firstLineEnd_ = "\n";
+  std::string failure_;
+};
+
+// What is wrong with a faulty record, naming its line.
+std::string Describe(const Record& record);
+
+}  // namespace brenmor::cli

@@ -1,0 +1,46 @@
+// Cells written back as CSV, row after row, quoted (RFC 4180) only where a
+// cell needs it, with the input's delimiter and line end.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace brenmor::cli {
+
+class CsvWriter {
+ public:
+  CsvWriter(char delimiter, std::string_view lineEnd) : delimiter_(delimiter), lineEnd_(lineEnd) {}
+
+  void Cell(std::string_view cell) {
+    if (rowStarted_) text_ += delimiter_;
+    rowStarted_ = true;
+    const auto special = [this](char c) {
+      return c == delimiter_ || c == '"' || c == '\r' || c == '\n';
+    };
+    if (std::none_of(cell.begin(), cell.end(), special)) {
+      text_ += cell;
+      return;
+    }
+    text_ += '"';
+    for (const char c : cell) {
+      if (c == '"') text_ += '"';
+      text_ += c;
+    }
+    text_ += '"';
+  }
+  void EndRow() {
+    text_ += lineEnd_;
+    rowStarted_ = false;
+  }
+  // What was written; clear it to start again with the same buffer.
+  std::string& Text() { return text_; }
+
+ private:
+  char delimiter_;
+  std::string lineEnd_;
+  std::string text_;
+  bool rowStarted_ = false;
+};
+
+}  // namespace brenmor::cli

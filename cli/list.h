@@ -1,0 +1,25 @@
+// A list of designs in CSV, sized as it streams through: one row out for
+// every record read, in order, with the input's columns followed by F,
+// D_mm, L_mm, L_over_D, status and message. Memory does not grow with the
+// rows, however long or malformed the list.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "progress.h"
+#include "row_sizer.h"
+
+namespace brenmor::cli {
+
+struct ListResult {
+  std::uint64_t rows = 0;   // data rows written
+  std::uint64_t sized = 0;  // of them, sized
+};
+
+// A Failure when the list cannot be sized at all, or cannot be read or
+// written to its end; the rows before a read or write failure are written.
+ListResult SizeList(std::FILE* input, std::FILE* output, const ListOptions& options,
+                    Progress& progress);
+
+}  // namespace brenmor::cli

@@ -1,0 +1,117 @@
+#include "row_sizer.h"
+
+#include "brenmor/units.h"
+#include "failure.h"
+
+namespace brenmor::cli {
+namespace {
+
+constexpr std::array<std::string_view, 6> kAddedColumns = {"F",        "D_mm",   "L_mm",
+                                                           "L_over_D", "status", "message"};
+
+std::string Letter(Field field) { return std::string(Info(field).letter); }
+
+}  // namespace
+
+RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const ListOptions& options)
+    : options_(options), columnCount_(header.cellCount) {
+  if (header.fault != RecordFault::None) throw Failure(options.inputName, Describe(header));
+  for (std::size_t i = 0; i < columnCount_; ++i) ReadColumn(batch.Cell(header, i), i);
+  CheckValues();
+}
+
+// Reads "P", "v", "P [bar]" or "C[mm]"; any other name is a carried column.
+void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
+  std::string_view name = TrimBlanks(cell);
+  std::string_view unit;
+  if (const std::size_t open = name.find('[');
+      open != std::string_view::npos && name.ends_with(']')) {
+    unit = TrimBlanks(name.substr(open + 1, name.size() - open - 2));
+    name = TrimBlanks(name.substr(0, open));
+  }
+  const std::optional<Field> field = FieldNamed(name);
+  if (!field) return;
+  const std::string problem = "column \"" + std::string(cell) + "\": ";
+  std::optional<int> position = 0;
+  if (!unit.empty()) position = UnitPosition(*field, unit);
+  if (!position) throw Failure(options_.inputName, problem + UnitProblem(*field, unit));
+  auto& column = columns_[static_cast<std::size_t>(*field)];
+  if (column) throw Failure(options_.inputName, "two columns are " + Letter(*field));
+  column = Column{index, *position};
+}
+
+// Every value comes from the list or from the command line, never both.
+void RowSizer::CheckValues() const {
+  for (const Field field : kFields) {
+    const auto f = static_cast<std::size_t>(field);
+    const std::string name = Letter(field);
+    if (columns_[f] && options_.given[f]) {
+      throw Failure(options_.inputName,
+                    name + " is both a column of the list and given as " + name + "=");
+    }
+    if (!columns_[f] && !options_.given[f]) {
+      throw Failure(options_.inputName,
+                    "the list has no column " + name + ", and no " + name + "= is given");
+    }
+  }
+}
+
+void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const {
+  for (std::size_t i = 0; i < columnCount_; ++i) out.Cell(batch.Cell(header, i));
+  for (const std::string_view name : kAddedColumns) out.Cell(name);
+  out.EndRow();
+}
+
+bool RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const {
+  if (record.fault != RecordFault::None) {
+    return Write(batch, record, out, Status::Error, Describe(record));
+  }
+  if (record.cellCount != columnCount_) {
+    return Write(batch, record, out, Status::Error,
+                 "line " + std::to_string(record.line) + " has " +
+                     std::to_string(record.cellCount) + " fields, the header has " +
+                     std::to_string(columnCount_));
+  }
+  Quantities given;
+  for (const Field field : kFields) {
+    const auto f = static_cast<std::size_t>(field);
+    if (!columns_[f]) {
+      given[f] = *options_.given[f];
+      continue;
+    }
+    const std::string_view text = batch.Cell(record, columns_[f]->index);
+    const QuantityRead read = ReadQuantity(field, text, columns_[f]->unit, options_.mark);
+    if (read.error != ReadError::None) {
+      return Write(batch, record, out, Status::Error,
+                   Message(read.error, field, text, options_.mark));
+    }
+    given[f] = read.quantity;
+  }
+  const Evaluation evaluation = Evaluate(given);
+  return Write(batch, record, out, evaluation.status, evaluation.message, &evaluation);
+}
+
+// A row that is too short or too long, or cut short by a fault, still
+// fills the header's columns.
+bool RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& out,
+                     Status status, std::string_view message,
+                     const Evaluation* evaluation) const {
+  for (std::size_t i = 0; i < columnCount_; ++i) {
+    out.Cell(i < record.cellCount ? batch.Cell(record, i) : std::string_view());
+  }
+  const Evaluation none;
+  const Evaluation& e = evaluation != nullptr ? *evaluation : none;
+  for (const std::string* number : {&e.fText, &e.dText, &e.lText, &e.lengthOverD}) {
+    if (options_.mark == DecimalMark::Point) {
+      out.Cell(*number);
+    } else {
+      out.Cell(WithDecimalMark(*number, options_.mark));
+    }
+  }
+  out.Cell(StatusName(status));
+  out.Cell(message);
+  out.EndRow();
+  return status == Status::Sized;
+}
+
+}  // namespace brenmor::cli

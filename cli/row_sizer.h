@@ -1,0 +1,57 @@
+// One row of a list sized: its design values read from the columns the
+// header names, or given on the command line, evaluated as the window would,
+// and written back with F, D_mm, L_mm, L_over_D, status and message added.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <thread>
+
+#include "brenmor/evaluation.h"
+#include "csv_reader.h"
+#include "csv_writer.h"
+
+namespace brenmor::cli {
+
+struct ListOptions {
+  char delimiter = ',';
+  DecimalMark mark = DecimalMark::Point;
+  // A value for every row, from the command line, for a field that the
+  // list has no column for.
+  std::array<std::optional<Quantity>, 5> given;
+  std::string inputName = "-";                  // in messages about the list
+  std::string outputName = "standard output";   // in messages about the result
+  unsigned threads = std::thread::hardware_concurrency();
+  std::size_t rowsPerBatch = 1024;
+};
+
+class RowSizer {
+ public:
+  // Reads the header; a Failure when the list cannot be sized with these
+  // columns and values.
+  RowSizer(const RecordBatch& batch, const Record& header, const ListOptions& options);
+
+  // The header as it is written: the list's columns and the added ones.
+  void WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const;
+
+  // Writes the record's row; true when it was sized.
+  bool SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const;
+
+ private:
+  struct Column {
+    std::size_t index = 0;
+    int unit = 0;
+  };
+
+  void ReadColumn(std::string_view cell, std::size_t index);
+  void CheckValues() const;
+  bool Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
+             std::string_view message, const Evaluation* evaluation = nullptr) const;
+
+  const ListOptions& options_;
+  std::size_t columnCount_;
+  std::array<std::optional<Column>, 5> columns_;  // by field
+};
+
+}  // namespace brenmor::cli

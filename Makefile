@@ -66,7 +66,7 @@ fuzz:
 	@scripts/install-deps fuzz
 	cmake --preset fuzz
 	cmake --build --preset fuzz
-	for t in parse_value design_state; do \
+	for t in parse_value design_state csv_reader; do \
 	  mkdir -p build/fuzz/corpus/$$t && \
 	  ./build/fuzz/fuzz/$${t}_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=1024 \
 	    -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \

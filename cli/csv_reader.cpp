@@ -100,8 +100,10 @@ class CsvReader::Parse {
       }
     }
     ++at_;  // the closing quote
+    // Text after it means the quote did not close what it opened: the lines
+    // the cell ran over are read again as rows.
     if (at_ < in_.size() && in_[at_] != reader_.delimiter_ && !IsLineEnd(in_[at_])) {
-      return Fault(RecordFault::TextAfterQuote, line_, kNoPosition);
+      return Fault(RecordFault::TextAfterQuote, quoteLine, nextLine);
     }
     return Step::Cell;
   }
@@ -188,8 +190,10 @@ void CsvReader::Resume(std::size_t at, std::uint64_t line) {
 bool CsvReader::SkipLine() {
   for (;;) {
     const std::size_t end = buffer_.find_first_of("\r\n", pos_);
-    if (end != std::string::npos && !(buffer_[end] == '\r' && end + 1 == buffer_.size() && !atEnd_)) {
-      const bool crlf = buffer_[end] == '\r' && end + 1 < buffer_.size() && buffer_[end + 1] == '\n';
+    if (end != std::string::npos &&
+        !(buffer_[end] == '\r' && end + 1 == buffer_.size() && !atEnd_)) {
+      const bool crlf =
+          buffer_[end] == '\r' && end + 1 < buffer_.size() && buffer_[end + 1] == '\n';
       Resume(end + (crlf ? 2 : 1), line_ + 1);
       return true;
     }
@@ -200,6 +204,10 @@ bool CsvReader::SkipLine() {
 }
 
 bool CsvReader::Refill(std::size_t atLeast) {
+  if (readError_ != 0) {
+    failure_ = std::strerror(readError_);
+    return false;
+  }
   buffer_.erase(0, pos_);
   pos_ = 0;
   const std::size_t kept = buffer_.size();
@@ -208,11 +216,13 @@ bool CsvReader::Refill(std::size_t atLeast) {
   const std::size_t got = std::fread(buffer_.data() + kept, 1, wanted, input_);
   buffer_.resize(kept + got);
   if (got < wanted) {
+    // What came before an error is read first; the error ends the next read.
     if (std::ferror(input_) != 0) {
-      failure_ = std::strerror(errno);
-      return false;
+      readError_ = errno;
+      if (got == 0) return Refill(0);
+    } else {
+      atEnd_ = true;
     }
-    atEnd_ = true;
   }
   if (bytesRead_ == 0 && got > 0) {
     if (std::string_view(buffer_).starts_with(kByteOrderMark)) {

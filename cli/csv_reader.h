@@ -23,9 +23,9 @@ enum class RecordFault {
 };
 
 struct Record {
-  std::uint64_t line = 0;       // where it begins, the input's first line being 1
-  std::size_t firstCell = 0;    // its first cell's index in the batch
-  std::size_t cellCount = 0;    // of a faulty record, the cells before the fault
+  std::uint64_t line = 0;     // where it begins, the input's first line being 1
+  std::size_t firstCell = 0;  // its first cell's index in the batch
+  std::size_t cellCount = 0;  // of a faulty record, the cells before the fault
   RecordFault fault = RecordFault::None;
   std::uint64_t faultLine = 0;  // where the fault is (a quote: where it opened)
 };
@@ -78,6 +78,7 @@ class CsvReader {
   std::uint64_t line_ = 1;  // the line at `pos_`
   std::uint64_t bytesRead_ = 0;
   bool atEnd_ = false;
+  int readError_ = 0;  // an error after the input in hand
   bool byteOrderMark_ = false;
   std::string_view firstLineEnd_ = "\n";
   std::string failure_;

@@ -47,11 +47,11 @@ void RowSizer::CheckValues() const {
     const std::string name = Letter(field);
     if (columns_[f] && options_.given[f]) {
       throw Failure(options_.inputName,
-                    name + " is both a column of the list and given as " + name + "=");
+                    Join({name, " is both a column of the list and given as ", name, "="}));
     }
     if (!columns_[f] && !options_.given[f]) {
       throw Failure(options_.inputName,
-                    "the list has no column " + name + ", and no " + name + "= is given");
+                    Join({"the list has no column ", name, ", and no ", name, "= is given"}));
     }
   }
 }
@@ -67,10 +67,10 @@ bool RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter
     return Write(batch, record, out, Status::Error, Describe(record));
   }
   if (record.cellCount != columnCount_) {
-    return Write(batch, record, out, Status::Error,
-                 "line " + std::to_string(record.line) + " has " +
-                     std::to_string(record.cellCount) + " fields, the header has " +
-                     std::to_string(columnCount_));
+    return Write(
+        batch, record, out, Status::Error,
+        Join({"line ", std::to_string(record.line), " has ", std::to_string(record.cellCount),
+              " fields, the header has ", std::to_string(columnCount_)}));
   }
   Quantities given;
   for (const Field field : kFields) {
@@ -93,9 +93,8 @@ bool RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter
 
 // A row that is too short or too long, or cut short by a fault, still
 // fills the header's columns.
-bool RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& out,
-                     Status status, std::string_view message,
-                     const Evaluation* evaluation) const {
+bool RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
+                     std::string_view message, const Evaluation* evaluation) const {
   for (std::size_t i = 0; i < columnCount_; ++i) {
     out.Cell(i < record.cellCount ? batch.Cell(record, i) : std::string_view());
   }

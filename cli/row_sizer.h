@@ -20,8 +20,8 @@ struct ListOptions {
   // A value for every row, from the command line, for a field that the
   // list has no column for.
   std::array<std::optional<Quantity>, 5> given;
-  std::string inputName = "-";                  // in messages about the list
-  std::string outputName = "standard output";   // in messages about the result
+  std::string inputName = "-";                 // in messages about the list
+  std::string outputName = "standard output";  // in messages about the result
   unsigned threads = std::thread::hardware_concurrency();
   std::size_t rowsPerBatch = 1024;
 };

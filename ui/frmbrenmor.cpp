@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -261,9 +262,10 @@ void frmBrenmor::arrangeTabOrder() {
 // boxes, so the window opens with red texts and every unit list hidden.
 void frmBrenmor::connectHandlers() {
   for (const UnitRow& row : unitRows_) {
-    connect(row.box, &QLineEdit::textChanged, this, [this, row] { txtValue_Change(row); });
+    const Field field = row.field;
+    connect(row.box, &QLineEdit::textChanged, this, [this, field] { txtValue_Change(field); });
     connect(row.list, &QComboBox::activated, this,
-            [this, row](int index) { cmbUnits_Click(row, index); });
+            [this, field](int index) { cmbUnits_Click(field, index); });
     row.list->installEventFilter(this);
   }
   connect(txtE, &QLineEdit::textChanged, this, &frmBrenmor::txtE_Change);
@@ -301,7 +303,8 @@ void frmBrenmor::mnuCopyRecord_Click() {
 void frmBrenmor::Form_Load() { state_.LoadDefaults(); }
 
 // An edited value is not committed yet: offer its units.
-void frmBrenmor::txtValue_Change(const UnitRow& row) {
+void frmBrenmor::txtValue_Change(Field field) {
+  const UnitRow& row = unitRow(field);
   row.list->show();
   AskForUnit(row.list);
   SetColour(row.box, QPalette::Text, kBlue);
@@ -309,12 +312,13 @@ void frmBrenmor::txtValue_Change(const UnitRow& row) {
 
 void frmBrenmor::txtE_Change() { SetColour(txtE, QPalette::Text, kBlue); }
 
-void frmBrenmor::cmbUnits_Click(const UnitRow& row, int index) {
-  const brenmor::UnitCommit commit = state_.CommitWithUnit(row.field, index, ToStd(row.box->text()));
+void frmBrenmor::cmbUnits_Click(Field field, int index) {
+  const UnitRow& row = unitRow(field);
+  const brenmor::UnitCommit commit = state_.CommitWithUnit(field, index, ToStd(row.box->text()));
   if (commit.error != CommitError::None) {
     // Keep the typed text and the list, so the user can correct either.
     AskForUnit(row.list);
-    showMessage(brenmor::Message(commit.error, row.field));
+    showMessage(brenmor::Message(commit.error, field));
     return;
   }
   row.box->setText(ToQString(commit.writtenBack));  // raises the box's Change
@@ -338,6 +342,11 @@ void frmBrenmor::cmdCalc_Click() {
   txtD->setText(ToQString(calc.dText));
   txtL->setText(ToQString(calc.lText));
   if (calc.status != brenmor::Status::Sized) showMessage(calc.message);
+}
+
+const frmBrenmor::UnitRow& frmBrenmor::unitRow(Field field) const {
+  return *std::find_if(unitRows_.begin(), unitRows_.end(),
+                       [field](const UnitRow& row) { return row.field == field; });
 }
 
 void frmBrenmor::showFText(const std::optional<std::string>& fText) {

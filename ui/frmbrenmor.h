@@ -47,9 +47,9 @@ class frmBrenmor : public QWidget {
   };
 
   void Form_Load();
-  void txtValue_Change(const UnitRow& row);
+  void txtValue_Change(brenmor::Field field);
   void txtE_Change();
-  void cmbUnits_Click(const UnitRow& row, int index);
+  void cmbUnits_Click(brenmor::Field field, int index);
   void txtE_LostFocus();
   void cmdCalc_Click();
   void mnuCopyRecord_Click();
@@ -60,6 +60,7 @@ class frmBrenmor : public QWidget {
   void describeControls();
   void arrangeTabOrder();
   void connectHandlers();
+  const UnitRow& unitRow(brenmor::Field field) const;
   void showFText(const std::optional<std::string>& fText);
   bool pressCalculateWithFocus();
   void showMessage(std::string_view text);

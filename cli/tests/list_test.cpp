@@ -57,6 +57,25 @@ INSTANTIATE_TEST_SUITE_P(
                  "A, B;100;0.0625;16000;1000;0.125;1703;12446;7.31;sized;\n"
                  "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number; if "
                  "\"\",\"\" is its decimal mark, give --decimal-comma\"\n"},
+        ListCase{"DecimalCommaReadAndWritten",
+                 {"--decimal-comma", "E=0,85"},
+                 "Tag;P [bar];C;S;V\nA;10,5;0,0625;16000;1000\nB;10.5;0,0625;16000;1000\n",
+                 1,
+                 "Tag;P [bar];C;S;V;F;D_mm;L_mm;L_over_D;status;message\n"
+                 "A;10,5;0,0625;16000;1000;0,179;1568;14682;9,37;sized;\n"
+                 "B;10.5;0,0625;16000;1000;;;;;error;\"P \"\"10.5\"\" is not a number with "
+                 "\"\",\"\" as the decimal mark\"\n"},
+        ListCase{
+            "StrayQuoteCostsOnlyItsRow",
+            {},
+            "Tag,P,C,S,E,V\n\"V-1\"A,100,0.0625,16000,0.8,1000\nV-2,100,0.0625,16000,0.8,1000\n"
+            "V-3,100,0.0625,16000,0.8,\"1000",
+            1,
+            "Tag,P,C,S,E,V," + kAdded + "\n" +
+                ",,,,,,,,,,error,line 2: a quoted cell has more text after its closing quote\n"
+                "V-2,100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,\n"
+                "V-3,100,0.0625,16000,0.8,,,,,,error,line 4: a quoted cell is not closed "
+                "before the end of the list\n"},
         ListCase{"MalformedAndRefusedRowsKeepTheirPlace",
                  {},
                  "P,C,S,E,V,Note\n"

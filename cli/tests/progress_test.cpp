@@ -2,31 +2,45 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <string>
 
+#include "list.h"
 #include "run_brenmor_size.h"
 
 namespace brenmor::cli {
 namespace {
 
-// A list that takes longer than a second shows rows and share read, calmly,
-// and clears them away at the end; a quick one shows nothing.
-TEST(ProgressTest, ShowsOnlyAfterASecondAndClearsAtTheEnd) {
-  double now = 0;
+// A list sized as the program sizes it, batch by batch, on a clock that
+// moves 50 ms each time it is read: nothing in the first second, then the
+// rows and the share read, redrawn every 0.2 s at most, cleared at the end.
+TEST(ProgressTest, ShowsOnAListThatTakesMoreThanASecond) {
+  std::string list = "Tag,P,C,S,E,V\n";
+  for (int i = 0; i < 50'000; ++i) list += "V,100,0.0625,16000,0.8,1000\n";
+  std::FILE* input = std::tmpfile();
+  std::fputs(list.c_str(), input);
+  std::rewind(input);
+  std::FILE* output = std::tmpfile();
   std::FILE* terminal = std::tmpfile();
-  Progress progress(terminal, 1000, [&now] { return now; });
-  for (int row = 1; row <= 4096; ++row) {
-    now = row / 4096.0 * 0.9;
-    progress.Update(static_cast<std::uint64_t>(row), 100);
+  double now = 0;
+  Progress progress(terminal, list.size(), [&now] { return now += 0.05; });
+  const ListResult result = SizeList(input, output, ListOptions{}, progress);
+  std::fclose(input);
+  std::fclose(output);
+  EXPECT_EQ(result.sized, 50'000U);
+
+  const std::string shown = Drain(terminal);
+  const std::regex draw("\r(\\d+) rows, (\\d+)% of the list read");
+  std::vector<int> rows;
+  for (auto it = std::sregex_iterator(shown.begin(), shown.end(), draw);
+       it != std::sregex_iterator(); ++it) {
+    rows.push_back(std::stoi((*it)[1]));
   }
-  std::fflush(terminal);
-  EXPECT_EQ(std::ftell(terminal), 0) << "nothing within the first second";
-  for (int row = 4097; row <= 12288; ++row) {
-    now = 1 + (row - 4096) / 8192.0 * 0.1;  // three chances within a tenth: drawn once
-    progress.Update(static_cast<std::uint64_t>(row), 370);
-  }
-  progress.Finish();
-  EXPECT_EQ(Drain(terminal), "\r5120 rows, 37% of the list read\r\033[K");
+  ASSERT_GE(rows.size(), 3U) << shown;
+  EXPECT_GE(rows.front(), 19 * 1024) << "drawn within the first second";
+  EXPECT_LE(rows.size(), 10U) << "redrawn more often than every 0.2 s";
+  EXPECT_TRUE(std::is_sorted(rows.begin(), rows.end()));
+  EXPECT_TRUE(shown.ends_with("\r\033[K")) << "not cleared at the end";
 }
 
 }  // namespace

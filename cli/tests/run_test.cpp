@@ -54,6 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"C=0"},
                    1,
                    {"Refused: The correlation needs a corrosion allowance above 0"}},
+        DesignCase{"DecimalComma",
+                   {"--decimal-comma", "P=10,5bar", "E=0,85"},
+                   0,
+                   {"P    152,29 psi", "E    0,85", "F    0,179 1/in", "L/D  9,37"}},
         DesignCase{"BeyondTheCorrelation",
                    {"P=4000"},
                    1,
@@ -90,7 +94,16 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"GivenTwice", {"P=1", "p=2"}, "P is given twice"},
         UsageCase{"JsonForAList", {"--csv", "-", "--json"}, "for one design, not a list"},
         UsageCase{"DelimiterWithoutAList", {"--delimiter", ";"}, "--delimiter is for a list"},
-        UsageCase{"NoSuchList", {"--csv", "/nonexistent/list.csv"}, "No such file"}),
+        UsageCase{"NoSuchList", {"--csv", "/nonexistent/list.csv"}, "No such file"},
+        UsageCase{"PointWithDecimalComma",
+                  {"--decimal-comma", "C=1.5"},
+                  "C \"1.5\" is not a number with \",\" as the decimal mark"},
+        UsageCase{"CommaDelimiterWithDecimalComma",
+                  {"--csv", "-", "--decimal-comma", "--delimiter", ","},
+                  "--decimal-comma needs a delimiter other than ','"},
+        UsageCase{"ReadErrorNamesTheList", {"--csv", "/"}, "/: Is a directory"},
+        UsageCase{
+            "OutputInNoFolder", {"-o", "/nonexistent/out.csv"}, "/nonexistent/out.csv: No such"}),
     CaseName());
 
 TEST(JsonTest, HasTheFieldsOfAListRow) {
@@ -141,6 +154,77 @@ TEST(OutputFileTest, AppearsOnlyWhole) {
             "Tag,P,C,S,V,F,D_mm,L_mm,L_over_D,status,message\n"
             "A,100,0.0625,16000,1000,0.125,1703,12446,7.31,sized,\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2) << "no temporary left";
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+
+namespace {
+
+// A list of `rows` that breaks off with a read error.
+std::FILE* BreakingList(std::size_t rows) {
+  struct Source {
+    std::string text;
+    std::size_t at = 0;
+  };
+  auto* source = new Source;
+  source->text = "Tag,P,C,S,E,V\n";
+  for (std::size_t i = 0; i < rows; ++i) source->text += "V,100,0.0625,16000,0.8,1000\n";
+  cookie_io_functions_t io{};
+  io.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+    auto& s = *static_cast<Source*>(cookie);
+    if (s.at == s.text.size()) {
+      errno = EIO;
+      return -1;
+    }
+    const std::size_t n = std::min(size, s.text.size() - s.at);
+    s.text.copy(buffer, n, s.at);
+    s.at += n;
+    return static_cast<ssize_t>(n);
+  };
+  io.close = [](void* cookie) {
+    delete static_cast<Source*>(cookie);
+    return 0;
+  };
+  return fopencookie(source, "r", io);
+}
+
+// Runs with standard output on `out`, which it drains when it can be read.
+Ran RunWith(const std::vector<std::string>& args, std::FILE* in, std::FILE* out) {
+  brenmor::cli::Streams streams{in, out, std::tmpfile(), nullptr};
+  const int status = brenmor::cli::Run(args, streams);
+  std::fclose(in);
+  const bool readable = std::fseek(out, 0, SEEK_SET) == 0;
+  return {status, readable ? Drain(out) : (std::fclose(out), ""), Drain(streams.errors)};
+}
+
+TEST(BrokenStreamTest, AFullDiskNamesTheOutput) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"--csv", "-"}, {}}) {
+    std::FILE* list = std::tmpfile();
+    std::fputs("P,C,S,E,V\n100,0.0625,16000,0.8,1000\n", list);
+    std::rewind(list);
+    const Ran ran = RunWith(args, list, std::fopen("/dev/full", "w"));
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_EQ(ran.err, "brenmor-size: standard output: No space left on device\n");
+  }
+}
+
+// The rows read before the error are written; the list's name and the
+// error are said, with status 2.
+TEST(BrokenStreamTest, AReadErrorMidListKeepsTheRowsBeforeIt) {
+  const Ran ran = RunWith({"--csv", "-"}, BreakingList(10'000), std::tmpfile());
+  EXPECT_EQ(ran.status, 2);
+  EXPECT_EQ(ran.err, "brenmor-size: -: Input/output error\n");
+  EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1 + 10'000);
+}
+
+TEST(BrokenStreamTest, AReadErrorLeavesNoOutputFile) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "brenmor-read-error";
+  std::filesystem::create_directories(dir);
+  const std::string out = (dir / "sized.csv").string();
+  const Ran ran = RunWith({"--csv", "-", "-o", out}, BreakingList(10'000), std::tmpfile());
+  EXPECT_EQ(ran.status, 2);
+  EXPECT_TRUE(std::filesystem::is_empty(dir)) << "neither the file nor its temporary";
   std::filesystem::remove_all(dir);
 }
 

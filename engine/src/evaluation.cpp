@@ -82,10 +82,11 @@ Evaluation Evaluate(const Quantities& given) {
   Evaluation evaluation;
   for (const Field field : kFields) {
     const Quantity& q = given[static_cast<std::size_t>(field)];
-    const bool onItsList = q.unit == 0 || static_cast<std::size_t>(q.unit) < UnitNames(field).size();
+    const bool onItsList =
+        q.unit == 0 || static_cast<std::size_t>(q.unit) < UnitNames(field).size();
     const double value = onItsList ? ToBase(field, q.unit, q.number) : 0;
-    const CommitError error = onItsList && q.unit >= 0 ? CommitRule(field, value)
-                                                       : CommitError::UnknownUnit;
+    const CommitError error =
+        onItsList && q.unit >= 0 ? CommitRule(field, value) : CommitError::UnknownUnit;
     if (error == CommitError::None) {
       evaluation.committed[static_cast<std::size_t>(field)] = value;
     } else if (!evaluation.refusedField) {

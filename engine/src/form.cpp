@@ -20,10 +20,15 @@ constexpr std::array<FieldInfo, 5> kFieldInfo = {{
      "Allowable stress of the material, in psi: type it, then pick psi, bar or atm from the list "
      "beside the box.",
      kPressureUnits, 3, "16000"},
-    {"E", "joint efficiency", "joint efficiency", "Joint Efficiency [E]",
+    {"E",
+     "joint efficiency",
+     "joint efficiency",
+     "Joint Efficiency [E]",
      "Weld joint efficiency, a number up to 1 with no unit: it is taken in when you leave the "
      "box.",
-     {}, 3, "0.8"},
+     {},
+     3,
+     "0.8"},
     {"V", "vessel volume", "vessel volume", "Vessel (ft^3)",
      "Volume the vessel must hold, in cubic feet: type it, then pick ft^3 or m^3 from the list "
      "beside the box.",

@@ -13,10 +13,10 @@ namespace brenmor {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 std::string_view TrimBlanks(std::string_view text) {
-  const auto kept = [](char c) { return !IsBlank(c) && c != '\r'; };
-  const auto first = std::find_if(text.begin(), text.end(), kept);
-  const auto last = std::find_if(text.rbegin(), text.rend(), kept).base();
-  return first < last ? std::string_view(first, last) : std::string_view();
+  const auto trimmed = [](char c) { return IsBlank(c) || c == '\r'; };
+  while (!text.empty() && trimmed(text.front())) text.remove_prefix(1);
+  while (!text.empty() && trimmed(text.back())) text.remove_suffix(1);
+  return text;
 }
 
 namespace {

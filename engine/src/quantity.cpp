@@ -58,7 +58,8 @@ QuantityRead ReadQuantity(Field field, std::string_view text, int defaultUnit, D
   if (const std::optional<int> position = UnitPosition(field, unit)) {
     return {ReadError::None, {number->value, *position}};
   }
-  if (mark == DecimalMark::Point && LooksLikeDecimalComma(rest)) return {ReadError::CommaDecimal, {}};
+  if (mark == DecimalMark::Point && LooksLikeDecimalComma(rest))
+    return {ReadError::CommaDecimal, {}};
   // A unit name begins with a letter; anything else is more than a number.
   const bool looksLikeAUnit = std::isalpha(static_cast<unsigned char>(unit.front())) != 0;
   return {looksLikeAUnit ? ReadError::UnknownUnit : ReadError::NotANumber, {}};

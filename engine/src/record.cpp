@@ -146,5 +146,4 @@ std::string CalculationRecord(const DesignValues& values) {
   return r.Take();
 }
 
-
 }  // namespace brenmor

@@ -173,8 +173,7 @@ QString MonkeyTest::check() const {
   }
   const QString f = ui_->driver.box("txtF")->text();
   const double committedF = ui_->window.designState().Values().F;
-  const QString expectedF =
-      QString::fromStdString(brenmor::FormatRounded(committedF, 3));
+  const QString expectedF = QString::fromStdString(brenmor::FormatRounded(committedF, 3));
   if (!f.isEmpty() && f != expectedF) return "txtF shows " + f + ", F is " + expectedF;
   for (const char* name : {"txtD", "txtL"}) {
     const QString text = ui_->driver.box(name)->text();

@@ -66,8 +66,9 @@ class Output {
 
   // Flushes the result and, for a file, gives it its name.
   void Close() {
-    if (std::fflush(file_) != 0 || std::ferror(file_) != 0)
+    if (std::fflush(file_) != 0 || std::ferror(file_) != 0) {
       throw Failure(name_, std::strerror(errno));
+    }
     if (temporary_.empty()) return;
     const std::string temporary = std::exchange(temporary_, {});
     const bool closed = std::fclose(file_) == 0;

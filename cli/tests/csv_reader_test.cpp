@@ -47,27 +47,30 @@ struct ReaderCase {
 
 class CsvReaderTest : public testing::TestWithParam<ReaderCase> {};
 
-TEST_P(CsvReaderTest, ReadsEveryRecordOnce) { EXPECT_EQ(ReadAll(GetParam().input), GetParam().records); }
+TEST_P(CsvReaderTest, ReadsEveryRecordOnce) {
+  EXPECT_EQ(ReadAll(GetParam().input), GetParam().records);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, CsvReaderTest,
     testing::Values(
         ReaderCase{"SpreadsheetExport",
-                   "\xEF\xBB\xBFTag,Note\r\nV-1,\"a, \"\"b\"\"\"\r\n\r\n , \r\nV-2,\"two\r\nlines\"\r\nV-3,",
+                   "\xEF\xBB\xBFTag,Note\r\nV-1,\"a, \"\"b\"\"\"\r\n\r\n , "
+                   "\r\nV-2,\"two\r\nlines\"\r\nV-3,",
                    {"1:Tag|Note", "2:V-1|a, \"b\"", "5:V-2|two\r\nlines", "7:V-3|"}},
         ReaderCase{"CarriageReturnsAlone", "a\rb\r\rc", {"1:a", "2:b", "4:c"}},
         ReaderCase{"QuoteInsideAPlainCellIsText", "12\" pipe,b\n", {"1:12\" pipe|b"}},
-        ReaderCase{"TextAfterQuoteAtTheStart", "\"V-1\"A,100\nV-2,200\n",
-                   {"1:!1@1", "2:V-2|200"}},
+        ReaderCase{"TextAfterQuoteAtTheStart", "\"V-1\"A,100\nV-2,200\n", {"1:!1@1", "2:V-2|200"}},
         ReaderCase{"TextAfterQuoteInTheMiddle", "a\nb,\"x\"y,c\nd\n", {"1:a", "2:b!1@2", "3:d"}},
         ReaderCase{"TextAfterQuoteOnTheLastLine", "a\n\"x\" ", {"1:a", "2:!1@2"}},
-        ReaderCase{"TextAfterAMultiLineQuote", "a,\"x\ny,1\"z\nb\n", {"1:a!1@1", "2:y|1\"z", "3:b"}},
-        ReaderCase{"OpenQuoteAtTheStart", "\"never\nb,1\nc,2\n",
-                   {"1:!2@1", "2:b|1", "3:c|2"}},
+        ReaderCase{
+            "TextAfterAMultiLineQuote", "a,\"x\ny,1\"z\nb\n", {"1:a!1@1", "2:y|1\"z", "3:b"}},
+        ReaderCase{"OpenQuoteAtTheStart", "\"never\nb,1\nc,2\n", {"1:!2@1", "2:b|1", "3:c|2"}},
         ReaderCase{"OpenQuoteInTheMiddle", "a,1\nb,\"open\nc,2\n", {"1:a|1", "2:b!2@2", "3:c|2"}},
-        ReaderCase{"OpenQuoteAtTheEndWithoutALineEnd", "a,1\nb,0.8,\"1000",
-                   {"1:a|1", "2:b|0.8!2@2"}},
-        ReaderCase{"OpenQuoteAfterAClosedMultiLineCell", "a,\"x\ny\",\"open\nb\n",
+        ReaderCase{
+            "OpenQuoteAtTheEndWithoutALineEnd", "a,1\nb,0.8,\"1000", {"1:a|1", "2:b|0.8!2@2"}},
+        ReaderCase{"OpenQuoteAfterAClosedMultiLineCell",
+                   "a,\"x\ny\",\"open\nb\n",
                    {"1:a|x\ny!2@2", "3:b"}}),
     CaseName());
 
@@ -83,8 +86,8 @@ TEST(CsvReaderBoundTest, ALongQuotedCellCostsOnlyItsLine) {
 // well-formed row comes out once, in order, on its own line.
 TEST(CsvReaderMixTest, KeepsEveryWellFormedRowAmongMalformedOnes) {
   const std::vector<std::string> malformed = {
-      "\"V\"A,1", "x,\"y\"z", "\"open", "x,\"open", "x,\"a\"\"b\" ,c",
-      "x,\"two\nl\"q", "12\" pipe", ",,,", "\"\"", "\"\"\"\"x",
+      "\"V\"A,1",      "x,\"y\"z",  "\"open", "x,\"open", "x,\"a\"\"b\" ,c",
+      "x,\"two\nl\"q", "12\" pipe", ",,,",    "\"\"",     "\"\"\"\"x",
   };
   std::mt19937 random(20261208);
   std::string input;

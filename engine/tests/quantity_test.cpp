@@ -1,0 +1,70 @@
+#include "brenmor/quantity.h"
+
+#include <gtest/gtest.h>
+
+#include "case_name.h"
+
+namespace brenmor {
+namespace {
+
+struct ReadCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const ReadCase& c) { return os << c.name; }
+  Field field;
+  const char* text;
+  DecimalMark mark;
+  ReadError error;
+  double number;
+  int unit;
+  const char* message;  // when not read
+};
+
+class ReadQuantityTest : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadQuantityTest, ReadsANumberAndAUnitOrSaysWhyNot) {
+  const ReadCase& c = GetParam();
+  const QuantityRead read = ReadQuantity(c.field, c.text, 0, c.mark);
+  EXPECT_EQ(read.error, c.error);
+  if (c.error != ReadError::None) {
+    EXPECT_EQ(Message(read.error, c.field, c.text, c.mark), c.message);
+    return;
+  }
+  EXPECT_EQ(read.quantity.number, c.number);
+  EXPECT_EQ(read.quantity.unit, c.unit);
+}
+
+constexpr DecimalMark kPoint = DecimalMark::Point;
+constexpr DecimalMark kComma = DecimalMark::Comma;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadQuantityTest,
+    testing::Values(
+        ReadCase{"Plain", Field::P, " 100 ", kPoint, ReadError::None, 100, 0, ""},
+        ReadCase{"UnitInAnyCase", Field::P, "10 BAR", kPoint, ReadError::None, 10, 1, ""},
+        ReadCase{"CubicMetres", Field::V, "20m^3", kPoint, ReadError::None, 20, 1, ""},
+        ReadCase{"Exponent", Field::S, "1.6E4psi", kPoint, ReadError::None, 16000, 0, ""},
+        ReadCase{"DecimalComma", Field::C, "1,5 mm", kComma, ReadError::None, 1.5, 1, ""},
+        ReadCase{"Empty", Field::P, " \t", kPoint, ReadError::Empty, 0, 0, "P is empty"},
+        ReadCase{"Word", Field::P, "abc", kPoint, ReadError::NotANumber, 0, 0,
+                 "P \"abc\" is not a number"},
+        ReadCase{"Infinity", Field::P, "inf", kPoint, ReadError::NotANumber, 0, 0,
+                 "P \"inf\" is not a number"},
+        ReadCase{"TwoNumbers", Field::V, "1 2x", kPoint, ReadError::UnknownUnit, 0, 0,
+                 "V \"1 2x\": x is not ft^3 or m^3"},
+        ReadCase{"CommaWithoutTheOption", Field::P, "10,5", kPoint, ReadError::CommaDecimal, 0, 0,
+                 "P \"10,5\" is not a number; if \",\" is its decimal mark, give --decimal-comma"},
+        ReadCase{"PointWithTheCommaOption", Field::P, "10.5", kComma, ReadError::PointDecimal, 0, 0,
+                 "P \"10.5\" is not a number with \",\" as the decimal mark"},
+        ReadCase{"ThousandsPointWithTheCommaOption", Field::P, "1.000,5", kComma,
+                 ReadError::PointDecimal, 0, 0,
+                 "P \"1.000,5\" is not a number with \",\" as the decimal mark"},
+        ReadCase{"UnitOffTheList", Field::P, "10kPa", kPoint, ReadError::UnknownUnit, 0, 0,
+                 "P \"10kPa\": kPa is not psi, bar or atm"},
+        ReadCase{"UnitOffTheListWithAComma", Field::P, "10,5kPa", kComma, ReadError::UnknownUnit, 0,
+                 0, "P \"10,5kPa\": kPa is not psi, bar or atm"},
+        ReadCase{"EHasNoUnit", Field::E, "0.8bar", kPoint, ReadError::UnknownUnit, 0, 0,
+                 "E \"0.8bar\": E has no unit"}),
+    CaseName());
+
+}  // namespace
+}  // namespace brenmor

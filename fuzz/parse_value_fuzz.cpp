@@ -1,9 +1,10 @@
 // Any text reads as a number that is never NaN, and any finite double writes
 // as a text that reads back as itself to 15 significant digits.
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -17,16 +18,13 @@ using brenmor::FormatValue;
 using brenmor::ParseValue;
 using brenmor::RoundTo;
 
-// x rounded to 15 significant digits, as the nearest double. Next to the
-// largest double that rounding lies beyond the range: infinity.
+// x rounded to 15 significant digits, as the nearest double, by the C
+// library (another way than the engine's). Next to the largest double that
+// rounding lies beyond the range: infinity, as strtod says.
 double ToFifteenDigits(double x) {
   std::array<char, 40> text{};
-  const auto written =
-      std::to_chars(text.data(), text.data() + text.size(), x, std::chars_format::scientific, 14);
-  double rounded = 0;
-  const auto read = std::from_chars(text.data(), written.ptr, rounded);
-  if (read.ec == std::errc::result_out_of_range) return std::copysign(HUGE_VAL, x);
-  return rounded;
+  std::snprintf(text.data(), text.size(), "%.14e", x);
+  return std::strtod(text.data(), nullptr);
 }
 
 void CheckWritesBack(double x) {

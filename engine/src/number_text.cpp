@@ -1,5 +1,8 @@
 #include "brenmor/number_text.h"
 
+#include <fast_float/fast_float.h>
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -24,7 +27,7 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 
-// The number's prefix, normalised for std::from_chars: no "+", no blanks,
+// The number's prefix, normalised for fast_float: no "+", no blanks,
 // "e" as the exponent letter and at least one mantissa digit.
 struct NumberPrefix {
   bool negative = false;
@@ -85,31 +88,6 @@ class PrefixReader {
   std::size_t pos_ = 0;
 };
 
-// from_chars reports a number beyond the double range without a value; its
-// decimal magnitude tells an overflow from an underflow.
-bool Overflows(const NumberPrefix& n) {
-  long long magnitude = 0;  // position of the leading significant digit
-  bool seenPoint = false;
-  bool seenSignificant = false;
-  for (const char c : n.mantissa) {
-    if (c == '.') {
-      seenPoint = true;
-    } else if (c != '0' || seenSignificant) {
-      seenSignificant = true;
-      if (!seenPoint) ++magnitude;
-    } else if (seenPoint) {
-      --magnitude;
-    }
-  }
-  // Saturate: an exponent of any length only needs its sign and size.
-  long long exponent = 0;
-  for (const char c : n.exponent) {
-    if (IsDigit(c) && exponent < 1'000'000) exponent = exponent * 10 + (c - '0');
-  }
-  if (!n.exponent.empty() && n.exponent.front() == '-') exponent = -exponent;
-  return magnitude + exponent > 0;
-}
-
 // Most numbers are written plainly, as digits with at most one point and
 // perhaps a minus: read in place, without the general reader's copying.
 // Nothing when the text needs the general reader.
@@ -133,7 +111,7 @@ std::optional<NumberRead> ReadPlainNumber(std::string_view text) {
     return std::nullopt;
   }
   double value = 0;
-  const auto [last, error] = std::from_chars(text.data(), text.data() + end, value);
+  const auto [last, error] = fast_float::from_chars(text.data(), text.data() + end, value);
   if (error != std::errc() || last != text.data() + end) return std::nullopt;
   return NumberRead{value == 0 ? 0.0 : value, end};
 }
@@ -145,11 +123,9 @@ NumberRead ReadNumber(std::string_view text) {
   const NumberPrefix n = PrefixReader(text).Read();
   if (n.digitCount == 0) return {0.0, 0};
   const std::string number = n.exponent.empty() ? n.mantissa : n.mantissa + 'e' + n.exponent;
+  // Beyond the double range fast_float gives infinity, and 0 below it.
   double value = 0.0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  if (error == std::errc::result_out_of_range) {
-    value = Overflows(n) ? std::numeric_limits<double>::infinity() : 0.0;
-  }
+  fast_float::from_chars(number.data(), number.data() + number.size(), value);
   if (value == 0.0) return {0.0, n.end};  // never -0
   return {n.negative ? -value : value, n.end};
 }
@@ -182,10 +158,44 @@ struct Decimal {
   int exponent = 0;
 };
 
-Decimal ToDecimal(double magnitude) {
+// The shortest digits that read back as the number (fmt's "{}", written as
+// "145.038", "0.0001" or "1.5e-05"), when there are at most 15 of them: a
+// normal double lies within half an ulp of them, closer than half a step of
+// the fifteenth digit, so they are its rounding to 15 digits. Far quicker
+// than rounding the exact expansion. Subnormals have fewer digits of
+// precision than that, and are rounded exactly.
+std::optional<Decimal> ShortestDecimal(double magnitude) {
+  if (magnitude < std::numeric_limits<double>::min()) return std::nullopt;
   std::array<char, 32> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                    std::chars_format::scientific, kSignificantDigits - 1);
+  const char* const end = fmt::format_to_n(buffer.data(), buffer.size(), "{}", magnitude).out;
+  Decimal d;
+  int whole = 0;            // digits before the point, leading zeros not counted
+  int zerosAfterPoint = 0;  // in 0.000dd…
+  bool seenPoint = false;
+  const char* c = buffer.data();
+  for (; c < end && *c != 'e'; ++c) {
+    if (*c == '.') {
+      seenPoint = true;
+    } else if (d.count == 0 && *c == '0') {
+      zerosAfterPoint += seenPoint ? 1 : 0;
+    } else if (d.count == kSignificantDigits) {
+      return std::nullopt;
+    } else {
+      d.digits[static_cast<std::size_t>(d.count++)] = *c;
+      whole += seenPoint ? 0 : 1;
+    }
+  }
+  if (c < end) std::from_chars(c + (c[1] == '+' ? 2 : 1), end, d.exponent);
+  d.exponent += whole > 0 ? whole - 1 : -zerosAfterPoint - 1;
+  while (d.count > 1 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') --d.count;
+  return d;
+}
+
+Decimal ToDecimal(double magnitude) {
+  if (const std::optional<Decimal> shortest = ShortestDecimal(magnitude)) return *shortest;
+  std::array<char, 32> buffer{};
+  const auto result =
+      fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}e}", magnitude, kSignificantDigits - 1);
   // Always "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
   const char* const exponent = buffer.data() + kSignificantDigits + 2;
   Decimal d;
@@ -193,7 +203,7 @@ Decimal ToDecimal(double magnitude) {
   std::copy_n(buffer.data() + 2, kSignificantDigits - 1, d.digits.data() + 1);
   d.count = kSignificantDigits;
   while (d.count > 1 && d.digits[static_cast<std::size_t>(d.count - 1)] == '0') --d.count;
-  std::from_chars(exponent + (*exponent == '+' ? 1 : 0), result.ptr, d.exponent);
+  std::from_chars(exponent + (*exponent == '+' ? 1 : 0), result.out, d.exponent);
   return d;
 }
 
@@ -264,11 +274,19 @@ std::string WithDecimalMark(std::string text, DecimalMark mark) {
 std::string FormatFixed(double x, int decimals) {
   const double rounded = RoundTo(x, decimals);
   if (!(std::fabs(rounded) < 1e15)) return FormatValue(rounded);
-  std::array<char, 64> buffer{};  // 15 digits, a sign, a point and the decimals
-  const auto result =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded == 0 ? 0.0 : rounded,
-                    std::chars_format::fixed, decimals);
-  return {buffer.data(), result.ptr};
+  // The rounded value is a whole number of steps of 10^-decimals: that
+  // number, with the point set in, is its exact text.
+  const double scale = std::pow(10.0, decimals);
+  if (!(std::fabs(rounded) * scale < 0x1p53)) {
+    return fmt::format("{:.{}f}", rounded, decimals);  // steps no double can count
+  }
+  const auto steps = static_cast<long long>(std::nearbyint(std::fabs(rounded) * scale));
+  std::string digits = std::to_string(steps);
+  if (digits.size() <= static_cast<std::size_t>(decimals)) {
+    digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+  }
+  if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
+  return rounded < 0 && steps != 0 ? '-' + digits : digits;
 }
 
 }  // namespace brenmor

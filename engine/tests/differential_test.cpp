@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <clocale>
 #include <cmath>
@@ -130,6 +131,27 @@ TEST(DifferentialTest, FormatValueMatchesPrintf) {
     const std::string actual = FormatValue(x);
     if (actual != expected && ++mismatches <= 10) {
       ADD_FAILURE() << std::hexfloat << x << " wrote " << actual << ", reference " << expected;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+// FormatFixed against printf("%.*f") of the value RoundTo gives.
+TEST(DifferentialTest, FormatFixedMatchesPrintf) {
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
+  std::mt19937_64 random(20261208);
+  int mismatches = 0;
+  for (int i = 0; i < kCases; ++i) {
+    const double x = RandomDouble(random, i) * ((random() % 2 == 0) ? 1 : -1);
+    const int decimals = static_cast<int>(random() % 5);
+    const double rounded = RoundTo(x, decimals);
+    if (!(std::fabs(rounded) < 1e15)) continue;
+    std::array<char, 400> expected{};
+    std::snprintf(expected.data(), expected.size(), "%.*f", decimals, rounded == 0 ? 0.0 : rounded);
+    const std::string actual = FormatFixed(x, decimals);
+    if (actual != expected.data() && ++mismatches <= 10) {
+      ADD_FAILURE() << std::hexfloat << x << " to " << decimals << " wrote " << actual
+                    << ", reference " << expected.data();
     }
   }
   EXPECT_EQ(mismatches, 0);

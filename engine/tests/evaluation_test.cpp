@@ -16,7 +16,9 @@ Quantities DefaultsWith(Field field, Quantity quantity) {
 
 struct EvaluationCase {
   const char* name;
-  friend std::ostream& operator<<(std::ostream& os, const EvaluationCase& c) { return os << c.name; }
+  friend std::ostream& operator<<(std::ostream& os, const EvaluationCase& c) {
+    return os << c.name;
+  }
   Quantities given;
   Status status;
   const char* message;
@@ -41,17 +43,17 @@ TEST_P(EvaluateTest, GivesTheWindowsTexts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Designs, EvaluateTest,
-    testing::Values(
-        EvaluationCase{"Defaults", InBaseUnits(DefaultValues()), Status::Sized, "", "0.125", "1703",
-                       "12446", "7.31"},
-        EvaluationCase{"TenBar", DefaultsWith(Field::P, {10, 1}), Status::Sized, "", "0.181", "1562",
-                       "14782", "9.46"},
-        EvaluationCase{"EAboveOne", DefaultsWith(Field::E, {1.5, 0}), Status::Refused,
-                       "E must be less than 1", "", "", "", ""},
-        EvaluationCase{"UnitOffTheList", DefaultsWith(Field::C, {1, 2}), Status::Refused,
-                       "Select a unit from the list", "", "", "", ""},
-        EvaluationCase{"BeyondTheCorrelation", DefaultsWith(Field::P, {4000, 0}), Status::Refused,
-                       "F is above 3, beyond the sizing correlation", "5", "", "", ""}),
+    testing::Values(EvaluationCase{"Defaults", InBaseUnits(DefaultValues()), Status::Sized, "",
+                                   "0.125", "1703", "12446", "7.31"},
+                    EvaluationCase{"TenBar", DefaultsWith(Field::P, {10, 1}), Status::Sized, "",
+                                   "0.181", "1562", "14782", "9.46"},
+                    EvaluationCase{"EAboveOne", DefaultsWith(Field::E, {1.5, 0}), Status::Refused,
+                                   "E must be less than 1", "", "", "", ""},
+                    EvaluationCase{"UnitOffTheList", DefaultsWith(Field::C, {1, 2}),
+                                   Status::Refused, "Select a unit from the list", "", "", "", ""},
+                    EvaluationCase{"BeyondTheCorrelation", DefaultsWith(Field::P, {4000, 0}),
+                                   Status::Refused, "F is above 3, beyond the sizing correlation",
+                                   "5", "", "", ""}),
     CaseName());
 
 // Every value is committed; the first refused, in P, C, S, E, V order,

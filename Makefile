@@ -1,7 +1,7 @@
 # The front door: every target installs what its task is missing, then lets
 # the CMake presets do the work.
-.PHONY: run build package test test-x11 test-debug test-engine tidy bench bench-build fuzz \
-        fuzz-short format format-check clean
+.PHONY: run build package test test-x11 test-debug test-engine test-web web tidy bench \
+        bench-build fuzz fuzz-short format format-check clean
 
 # The window alone: only what it needs is installed and built.
 run:
@@ -16,8 +16,8 @@ build:
 	cmake --preset default
 	cmake --build --preset default
 
-# A Debian package of the default build, in build/package.
-package: build
+# A Debian package of the default build and the page, in build/package.
+package: build web
 	cpack --config build/default/CPackConfig.cmake -B build/package
 
 test: build
@@ -28,6 +28,24 @@ test: build
 test-x11: build
 	@scripts/install-deps x11
 	ctest --preset x11
+
+# The page: one HTML file with the engine in it, build/web/brenmor.html.
+web:
+	@scripts/install-deps web
+	cmake --preset web
+	cmake --build --preset web
+	@echo "The page is build/web/brenmor.html"
+
+# The engine's tests and fuzz corpora as WebAssembly under node, then the
+# page in Debian's Chromium and Firefox ESR against the native engine, and
+# the package again with the page in it.
+test-web: build web
+	@scripts/install-deps browsers
+	ctest --preset web
+	cd web/tests && npm ci --no-audit --no-fund
+	BRENMOR_PAGE=$(CURDIR)/build/web/brenmor.html BRENMOR_SIZE=$(CURDIR)/build/default/cli/brenmor-size \
+	  node --test web/tests/page.test.mjs web/tests/designs.test.mjs
+	ctest --preset default -R package_layout
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-debug:

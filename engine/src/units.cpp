@@ -45,7 +45,9 @@ std::optional<int> UnitPosition(Field field, std::string_view name) {
   };
   const std::span<const std::string_view> names = UnitNames(field);
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (std::ranges::equal(names[i], name, sameLetters)) return static_cast<int>(i);
+    if (std::equal(names[i].begin(), names[i].end(), name.begin(), name.end(), sameLetters)) {
+      return static_cast<int>(i);
+    }
   }
   return std::nullopt;
 }

@@ -5,12 +5,12 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <random>
 #include <regex>
 #include <string>
@@ -21,6 +21,15 @@ namespace brenmor {
 namespace {
 
 constexpr int kCases = 100'000;
+
+// std::bit_cast, which the WebAssembly build's library lacks.
+template <class To, class From>
+To Bits(const From& from) {
+  static_assert(sizeof(To) == sizeof(From));
+  To to;
+  std::memcpy(&to, &from, sizeof to);
+  return to;
+}
 
 // Blanks, tabs and line feeds go; the number is the longest match of the
 // pattern at the start; "D" is an exponent letter like "E".
@@ -55,8 +64,7 @@ TEST(DifferentialTest, ParseValueMatchesRegexAndStrtod) {
     if (i % 10 == 0) text += "E" + std::to_string(random() % 700);  // huge and tiny
     const double expected = ReferenceParse(text);
     const double actual = ParseValue(text);
-    if (std::bit_cast<std::uint64_t>(actual) != std::bit_cast<std::uint64_t>(expected) &&
-        ++mismatches <= 10) {
+    if (Bits<std::uint64_t>(actual) != Bits<std::uint64_t>(expected) && ++mismatches <= 10) {
       ADD_FAILURE() << '"' << text << "\" read " << actual << ", reference " << expected;
     }
   }
@@ -99,7 +107,7 @@ double RandomDouble(std::mt19937_64& random, int i) {
   switch (i % 5) {
     case 0: {
       double x = 0;
-      do x = std::bit_cast<double>(random());
+      do x = Bits<double>(random());
       while (!std::isfinite(x));
       return x;
     }

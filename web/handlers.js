@@ -1,0 +1,214 @@
+// The page's handlers, one for each control event the window serves: each
+// reads its controls, calls one operation of the engine and writes what
+// comes back. Every rule, number and text is the engine's; this only moves
+// them between the engine and the page, and always as text, never as HTML.
+'use strict';
+
+(async () => {
+  const $ = (id) => document.getElementById(id);
+  const list = (vector) => Array.from({ length: vector.size() }, (_, i) => vector.get(i));
+
+  // The engine travels gzipped in the page, to keep the page small.
+  const gzipped = Uint8Array.from(atob(brenmorWasmGzip), (c) => c.charCodeAt(0));
+  const unzipped = new Blob([gzipped]).stream().pipeThrough(new DecompressionStream('gzip'));
+  const wasmBinary = new Uint8Array(await new Response(unzipped).arrayBuffer());
+  const engine = await createEngine({ wasmBinary });
+  const design = new engine.Design();
+  const texts = engine.texts();
+  const fields = list(engine.fields());  // P, C, S, E, V
+  const results = list(engine.results());  // F, D, L
+
+  const P = 0;
+  const C = 1;
+  const S = 2;
+  const E = 3;
+  const V = 4;
+  // The value boxes with a unit list, as a control array.
+  const unitRows = [
+    { field: P, box: $('txtP'), list: $('cmbPU'), caption: $('Label1') },
+    { field: C, box: $('txtC'), list: $('cmbCU'), caption: $('Label2') },
+    { field: S, box: $('txtS'), list: $('cmbSU'), caption: $('Label4') },
+    { field: V, box: $('txtV'), list: $('cmbVU'), caption: $('Label6') },
+  ];
+  const txtE = $('txtE');
+  const outputs = [
+    { box: $('txtF'), caption: $('Label5') },
+    { box: $('txtD'), caption: $('Label7') },
+    { box: $('txtL'), caption: $('Label8') },
+  ];
+  const cmdCalc = $('cmdCalc');
+  const dialog = $('dlgMessage');
+  const menu = $('mnuBackground');
+  const tabOrder = () =>
+    Array.from(document.querySelectorAll('[tabindex]'))
+      .filter((control) => !control.hidden && control.tabIndex > 0)
+      .sort((a, b) => a.tabIndex - b.tabIndex);
+
+  // A caption with its mnemonic: "&Calculate" shows C underlined.
+  function setMnemonicText(element, text) {
+    const at = text.indexOf('&');
+    element.replaceChildren();
+    if (at < 0) return element.append(text);
+    const key = document.createElement('u');
+    key.textContent = text[at + 1];
+    element.append(text.slice(0, at), key, text.slice(at + 2));
+    element.setAttribute('aria-keyshortcuts', `Alt+${text[at + 1].toUpperCase()}`);
+  }
+
+  function describe(box, caption, field) {
+    caption.textContent = field.caption;
+    box.title = field.help;
+  }
+
+  function Form_Load() {
+    document.title = texts.title;
+    for (const row of unitRows) {
+      const field = fields[row.field];
+      describe(row.box, row.caption, field);
+      row.box.value = field.defaultText;
+      row.list.setAttribute('aria-label', field.unitsName);
+      const placeholder = new Option(texts.selectUnits, '');
+      placeholder.disabled = true;
+      row.list.replaceChildren(placeholder, ...list(field.units).map((unit) => new Option(unit)));
+    }
+    describe(txtE, $('Label3'), fields[E]);
+    txtE.value = fields[E].defaultText;
+    outputs.forEach((output, i) => describe(output.box, output.caption, results[i]));
+    setMnemonicText(cmdCalc, texts.calculate);
+    $('Label9').textContent = texts.revision;
+    $('Label10').textContent = texts.date;
+    $('Image1').setAttribute('aria-label', texts.logo);
+    $('Line1').setAttribute('aria-label', texts.separator);
+    $('mnuCopyRecord').textContent = texts.copyRecord;
+    $('record').textContent = design.record();
+  }
+
+  // An edited value is not committed yet: offer its units.
+  function txtValue_Change(row) {
+    row.list.hidden = false;
+    row.list.selectedIndex = 0;
+    row.box.classList.add('edited');
+  }
+
+  function txtE_Change() {
+    txtE.classList.add('edited');
+  }
+
+  function cmbUnits_Click(row) {
+    const unit = row.list.selectedIndex - 1;
+    if (unit < 0) return;
+    const commit = design.commitWithUnit(row.field, unit, row.box.value);
+    if (!commit.accepted) {
+      // Keep the typed text and the list, so the user can correct either.
+      row.list.selectedIndex = 0;
+      return showMessage(commit.message, row.list);
+    }
+    // Setting a box's text raises its Change when the text is new.
+    if (row.box.value !== commit.writtenBack) {
+      row.box.value = commit.writtenBack;
+      txtValue_Change(row);
+    }
+    hideList(row.list);
+    showFText(commit);
+  }
+
+  // A list that hides while it has the focus hands it on, as in the window.
+  function hideList(control) {
+    const hadFocus = document.activeElement === control;
+    const order = tabOrder();
+    control.hidden = true;
+    if (!hadFocus) return;
+    const next = order.slice(order.indexOf(control) + 1).find((c) => !c.hidden);
+    (next ?? order[0]).focus();
+  }
+
+  function txtE_LostFocus() {
+    const commit = design.commitE(txtE.value);
+    if (!commit.accepted) {
+      showMessage(commit.message, txtE, () => {
+        txtE.value = '';
+        txtE_Change();
+      });
+    }
+    showFText(commit);
+  }
+
+  function cmdCalc_Click() {
+    const calc = design.calculate();
+    $('txtF').value = calc.fText;
+    $('txtD').value = calc.dText;
+    $('txtL').value = calc.lText;
+    $('record').textContent = design.record();
+    if (!calc.sized) showMessage(calc.message, cmdCalc);
+  }
+
+  function mnuCopyRecord_Click() {
+    hideMenu();
+    navigator.clipboard.writeText(design.record());
+  }
+
+  function showFText(commit) {
+    if (commit.fRefreshed) $('txtF').value = commit.fText;
+  }
+
+  // The window's message box: modal, one OK button, the focus given back
+  // where the window gives it once it is closed.
+  let afterMessage = null;
+  function showMessage(text, returnTo, then) {
+    $('lblMessage').textContent = text;
+    afterMessage = () => {
+      then?.();
+      returnTo.focus();
+    };
+    dialog.showModal();
+  }
+  dialog.addEventListener('close', () => afterMessage?.());
+
+  // The mnemonic takes the focus first, as a press does, so that a pending
+  // E is checked; it clicks only if the button kept the focus.
+  function pressCalculateWithFocus() {
+    cmdCalc.focus();
+    if (document.activeElement === cmdCalc) cmdCalc.click();
+  }
+
+  function showMenu(x, y) {
+    menu.hidden = false;
+    menu.style.left = `${x}px`;
+    menu.style.top = `${y}px`;
+    $('mnuCopyRecord').focus();
+  }
+  function hideMenu() {
+    menu.hidden = true;
+  }
+
+  Form_Load();
+  for (const row of unitRows) {
+    row.box.addEventListener('input', () => txtValue_Change(row));
+    row.list.addEventListener('change', () => cmbUnits_Click(row));
+  }
+  txtE.addEventListener('input', txtE_Change);
+  // Switching to another window is no move away from the box.
+  txtE.addEventListener('blur', () => document.hasFocus() && txtE_LostFocus());
+  cmdCalc.addEventListener('click', cmdCalc_Click);
+  document.addEventListener('keydown', (event) => {
+    if (event.altKey && !event.ctrlKey && event.code === 'KeyC') {
+      event.preventDefault();
+      pressCalculateWithFocus();
+    } else if (event.key === 'Escape') {
+      hideMenu();
+    }
+  });
+  // The window's own menu, on its background, captions and button; the
+  // boxes and lists keep theirs.
+  $('frmBrenmor').addEventListener('contextmenu', (event) => {
+    if (event.target.closest('input, select')) return;
+    event.preventDefault();
+    const from = event.target.getBoundingClientRect();
+    showMenu(event.clientX || from.left, event.clientY || from.bottom);
+  });
+  $('mnuCopyRecord').addEventListener('click', mnuCopyRecord_Click);
+  menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || hideMenu());
+  $('frmBrenmor').removeAttribute('aria-busy');
+  $('txtP').focus();
+  document.body.dataset.ready = 'true';
+})();

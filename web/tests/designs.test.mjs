@@ -1,0 +1,128 @@
+// Seeded random designs typed into the page, unit by unit, and calculated:
+// F, D and L, or the refusal, are the texts that the native engine gives
+// for the same designs as a list (brenmor-size, BRENMOR_SIZE).
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { after, before, describe, test } from 'node:test';
+import { browsers, launch, open } from './browser.mjs';
+
+const sizer = process.env.BRENMOR_SIZE ?? 'build/default/cli/brenmor-size';
+const designs = Number(process.env.BRENMOR_DESIGNS ?? 1000);
+const typedDesigns = Math.min(designs, 25);
+
+// mulberry32: a small seeded generator, so that a failure comes back.
+function random(seed) {
+  let a = seed >>> 0;
+  return () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = Math.imul(a ^ (a >>> 15), 1 | a);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+const rows = [
+  { box: 'txtP', list: 'cmbPU', units: ['psi', 'bar', 'atm'], from: -5, to: 600 },
+  { box: 'txtC', list: 'cmbCU', units: ['in', 'mm'], from: 0, to: 6 },
+  { box: 'txtS', list: 'cmbSU', units: ['psi', 'bar', 'atm'], from: 500, to: 30000 },
+  { box: 'txtE', list: null, units: [''], from: 0.3, to: 1 },
+  { box: 'txtV', list: 'cmbVU', units: ['ft^3', 'm^3'], from: 0, to: 8000 },
+];
+
+// Each value as a person types it, with the unit picked for it.
+function makeDesigns(count) {
+  const next = random(20261208);
+  return Array.from({ length: count }, () => rows.map((row) => ({
+    text: (row.from + next() * (row.to - row.from)).toFixed(Math.floor(next() * 5)),
+    unit: row.units[Math.floor(next() * row.units.length)],
+  })));
+}
+
+// One CSV line's cells, quotes undone.
+function cells(line) {
+  const out = [];
+  for (const match of line.matchAll(/("((?:[^"]|"")*)"|[^,]*)(,|$)/g)) {
+    out.push(match[2] !== undefined ? match[2].replaceAll('""', '"') : match[1]);
+    if (match[3] === '') break;
+  }
+  return out;
+}
+
+// Runs in the page: each value entered and its unit picked through the
+// controls' events, E left for the button, Calculate pressed, and the
+// message answered. The page's own handlers do the rest.
+function enterAndCalculate(design, rowsOfTheForm) {
+  const $ = (id) => document.getElementById(id);
+  design.forEach((value, r) => {
+    const box = $(rowsOfTheForm[r].box);
+    box.focus();
+    box.value = value.text;
+    box.dispatchEvent(new InputEvent('input', { bubbles: true }));
+    if (!rowsOfTheForm[r].list) return;
+    const list = $(rowsOfTheForm[r].list);
+    list.focus();
+    list.value = value.unit;
+    list.dispatchEvent(new Event('change', { bubbles: true }));
+  });
+  $('cmdCalc').focus();
+  $('cmdCalc').click();
+  const dialog = $('dlgMessage');
+  const message = dialog.open ? $('lblMessage').textContent : '';
+  if (dialog.open) dialog.close();
+  return { f: $('txtF').value, d: $('txtD').value, l: $('txtL').value, message };
+}
+
+function nativeTexts(list) {
+  const csv = ['P,C,S,E,V', ...list.map((d) => d.map((v) => `${v.text} ${v.unit}`.trim()).join(','))];
+  // Exit status 1: some design was refused, as some are meant to be.
+  const run = spawnSync(sizer, ['--csv', '-'], { input: `${csv.join('\n')}\n` });
+  assert.ok(run.status === 0 || run.status === 1, run.stderr.toString());
+  return run.stdout.toString().trimEnd().split('\n').slice(1).map((line) => {
+    const [, , , , , f, d, l, , , message] = cells(line);
+    return { f, d, l, message };
+  });
+}
+
+for (const b of browsers) {
+  describe(b.name, () => {
+    let browser;
+    before(async () => { browser = await launch(b); });
+    after(async () => browser?.close());
+
+    // Every design through the controls' own events, in the page.
+    test(`${designs} random designs give the native engine's texts`, async () => {
+      const list = makeDesigns(designs);
+      const expected = nativeTexts(list);
+      const w = await open(browser);
+      try {
+        for (let i = 0; i < list.length; ++i) {
+          const shown = await w.page.evaluate(enterAndCalculate, list[i], rows);
+          assert.deepEqual(shown, expected[i], `design ${i}: ${JSON.stringify(list[i])}`);
+        }
+      } finally {
+        await w.page.close();
+      }
+    });
+
+    // The first of them typed on the keyboard and picked, as a person does.
+    test(`${typedDesigns} of them typed give the same`, async () => {
+      const list = makeDesigns(typedDesigns);
+      const expected = nativeTexts(list);
+      const w = await open(browser);
+      try {
+        for (let i = 0; i < list.length; ++i) {
+          for (const [r, value] of list[i].entries()) {
+            await w.type(rows[r].box, value.text);
+            if (rows[r].list) await w.pick(rows[r].list, value.unit);
+          }
+          await w.page.click('#cmdCalc');  // leaving E commits it first
+          const message = await w.message();
+          const [f, d, l] = await w.outputs();
+          assert.deepEqual({ f, d, l, message }, expected[i], `design ${i}: ${JSON.stringify(list[i])}`);
+        }
+      } finally {
+        await w.page.close();
+      }
+    });
+  });
+}

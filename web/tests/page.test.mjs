@@ -1,0 +1,253 @@
+// The window's behaviours proven again in the page, in each browser here,
+// with the window tests' names where a case carries over.
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+import { browsers, launch, open, pageUrl } from './browser.mjs';
+
+const RED = 'rgb(255, 0, 0)';
+const BLUE = 'rgb(0, 0, 255)';
+
+for (const b of browsers) {
+  describe(b.name, () => {
+    let browser;
+    before(async () => { browser = await launch(b); });
+    after(async () => browser?.close());
+    // A fresh page for each test, closed after it.
+    const withPage = (name, body, viewport) => test(name, async () => {
+      const w = await open(browser, viewport);
+      try { await body(w); } finally { await w.page.close(); }
+    });
+
+    withPage('opensWithDefaultsRedAndListsHidden', async (w) => {
+      for (const [id, text] of [['txtP', '100'], ['txtC', '0.0625'], ['txtS', '16000'],
+        ['txtE', '0.8'], ['txtV', '1000']]) {
+        assert.equal(await w.value(id), text, id);
+        assert.equal(await w.colour(id), RED, id);
+      }
+      assert.deepEqual(await w.outputs(), ['', '', '']);
+      for (const id of ['cmbPU', 'cmbCU', 'cmbSU', 'cmbVU']) assert.equal(await w.shown(id), false);
+      assert.equal(await w.focused(), 'txtP');
+    });
+
+    withPage('roadOfOneCalculation', async (w) => {
+      await w.type('txtP', '10');
+      assert.equal(await w.shown('cmbPU'), true);
+      assert.equal(await w.listText('cmbPU'), '<< Select Units >>');
+      assert.equal(await w.colour('txtP'), BLUE);
+      await w.pick('cmbPU', 'bar');
+      assert.equal(await w.value('txtP'), '145.038');
+      assert.equal(await w.shown('cmbPU'), false);
+      assert.equal(await w.value('txtF'), '0.181');
+      await w.page.click('#cmdCalc');
+      assert.deepEqual(await w.outputs(), ['0.181', '1562', '14782']);
+    });
+
+    withPage('calculateUsesCommittedValuesOnly', async (w) => {
+      await w.type('txtP', '200');
+      await w.page.click('#cmdCalc');
+      assert.deepEqual(await w.outputs(), ['0.125', '1703', '12446']);
+    });
+
+    withPage('volumePickLeavesFAlone', async (w) => {
+      await w.type('txtV', '20');
+      await w.pick('cmbVU', 'm^3');
+      assert.equal(await w.value('txtV'), '705.751');
+      assert.equal(await w.shown('cmbVU'), false);
+      assert.equal(await w.value('txtF'), '');
+    });
+
+    withPage('writtenBackTextEqualToTypedRaisesNoChange', async (w) => {
+      await w.type('txtP', '100');
+      await w.pick('cmbPU', 'psi');
+      assert.equal(await w.shown('cmbPU'), false);
+      assert.equal(await w.listText('cmbPU'), 'psi', 'the hidden list keeps the picked unit');
+    });
+
+    withPage('sameUnitCanBePickedAgain', async (w) => {
+      for (const typed of ['10', '20']) {
+        await w.type('txtP', typed);
+        await w.pick('cmbPU', 'bar');
+      }
+      assert.equal(await w.value('txtP'), '290.076');
+    });
+
+    for (const [row, typed, message, committed] of [
+      ['rejected', '1.5', 'E must be less than 1', '0.125'],
+      ['exactlyOne', '1', '', '0.1'],
+    ]) {
+      withPage(`eCheckOnLeavingTheBox/${row}`, async (w) => {
+        await w.type('txtE', typed);
+        await w.press('Tab');
+        assert.equal(await w.message(), message);
+        assert.equal(await w.value('txtF'), committed);
+        if (message) {
+          assert.equal(await w.value('txtE'), '');
+          assert.equal(await w.focused(), 'txtE');
+        }
+      });
+    }
+
+    withPage('emptiedEBoxCommitsZeroWhenLeft', async (w) => {
+      await w.type('txtE', '');
+      await w.press('Tab');
+      await w.page.click('#cmdCalc');
+      assert.equal(await w.message(), 'The correlation needs a joint efficiency above 0');
+    });
+
+    for (const row of ['byMnemonic', 'byClick']) {
+      withPage(`calculateCommitsEFirst/${row}`, async (w) => {
+        await w.type('txtE', '0.5');
+        if (row === 'byClick') await w.page.click('#cmdCalc');
+        else await w.altC();
+        assert.deepEqual(await w.outputs(), ['0.2', '1516', '15706']);
+      });
+    }
+
+    withPage('rejectedEStopsTheCalculation', async (w) => {
+      await w.type('txtE', '2');
+      await w.altC();
+      assert.equal(await w.message(), 'E must be less than 1');
+      assert.deepEqual(await w.outputs(), ['0.125', '', '']);
+      assert.equal(await w.focused(), 'txtE');
+    });
+
+    withPage('refusedCommitKeepsTextAndList', async (w) => {
+      await w.type('txtP', '1E400');
+      await w.pick('cmbPU', 'psi');
+      assert.equal(await w.message(), 'Design pressure is out of range');
+      assert.equal(await w.value('txtP'), '1E400');
+      assert.equal(await w.shown('cmbPU'), true);
+      assert.equal(await w.listText('cmbPU'), '<< Select Units >>');
+      assert.equal(await w.focused(), 'cmbPU');
+    });
+
+    for (const [row, box, list, typed, unit, message, f] of [
+      ['noCorrosionAllowance', 'txtC', 'cmbCU', '0', 'in',
+        'The correlation needs a corrosion allowance above 0', ''],
+      ['beyondTheCorrelation', 'txtP', 'cmbPU', '4000', 'psi',
+        'F is above 3, beyond the sizing correlation', '5'],
+      ['noVolume', 'txtV', 'cmbVU', '0', 'ft^3', 'Vessel volume must be greater than 0', '0.125'],
+    ]) {
+      withPage(`refusedCalculationLeavesNoStaleSize/${row}`, async (w) => {
+        await w.page.click('#cmdCalc');
+        await w.type(box, typed);
+        await w.pick(list, unit);
+        await w.page.click('#cmdCalc');
+        assert.equal(await w.message(), message);
+        assert.deepEqual(await w.outputs(), [f, '', '']);
+        assert.equal(await w.focused(), 'cmdCalc');
+      });
+    }
+
+    withPage('tabOrderSkipsHiddenLists', async (w) => {
+      const order = [];
+      for (let i = 0; i < 9; ++i) {
+        order.push(await w.focused());
+        await w.press('Tab');
+      }
+      assert.deepEqual(order,
+        ['txtP', 'txtC', 'txtS', 'txtE', 'txtF', 'cmdCalc', 'txtV', 'txtD', 'txtL']);
+      await w.type('txtP', '1');
+      await w.press('Tab');
+      assert.equal(await w.focused(), 'cmbPU');
+    });
+
+    withPage('screenReaderNamesEveryControl', async (w) => {
+      const names = await w.page.evaluate(() => Object.fromEntries(
+        Array.from(document.querySelectorAll('#frmBrenmor [id]'), (e) => [e.id,
+          e.getAttribute('aria-label') ?? (e.labels?.[0] ?? e).textContent.trim()])));
+      const expected = {
+        txtV: 'Vessel (ft^3)', txtP: 'Design pressure (psi) [P]',
+        txtC: 'Corrosion allowance (in) [C]', txtS: 'Stress value of material (psi) [S]',
+        txtE: 'Joint Efficiency [E]', txtF: 'F (1/in)', txtD: 'Diameter (mm)',
+        txtL: 'Length or Height (mm)', cmbVU: 'Units of vessel volume',
+        cmbPU: 'Units of design pressure', cmbCU: 'Units of corrosion allowance',
+        cmbSU: 'Units of stress value', cmdCalc: 'Calculate', Image1: 'Brenmor logo',
+        Line1: 'Separator', Label9: 'Rev.Z', Label10: '29-Sep-2012',
+      };
+      for (const [id, name] of Object.entries(expected)) assert.equal(names[id], name, id);
+      assert.equal(await w.page.title(), 'Brenmor');
+    });
+
+    withPage('wholeJobFromTheKeyboard', async (w) => {
+      await w.page.keyboard.type('');
+      await w.type('txtP', '10');
+      await w.press('Tab');
+      assert.equal(await w.focused(), 'cmbPU');
+      await w.page.keyboard.type('b');  // picks "bar" as a closed list does
+      assert.equal(await w.value('txtP'), '145.038');
+      await w.press('Tab');
+      await w.press('Tab');
+      assert.equal(await w.focused(), 'txtE');
+      await w.page.keyboard.type('0.8');
+      await w.altC();
+      assert.deepEqual(await w.outputs(), ['0.181', '1562', '14782']);
+    });
+
+    withPage('inputsAndOutputsExplainThemselves', async (w) => {
+      for (const [id, words] of [['txtP', 'psi'], ['txtC', 'inches'], ['txtV', 'cubic feet'],
+        ['txtE', 'leave the box'], ['txtF', 'F = P / (C S E)']]) {
+        assert.match(await w.page.$eval(`#${id}`, (e) => e.title), new RegExp(words.replace(/[()/]/g, '.')));
+      }
+    });
+
+    withPage('backgroundMenuCopiesTheRecord', async (w) => {
+      await w.page.evaluate(() => {
+        window.copied = null;
+        navigator.clipboard.writeText = async (text) => { window.copied = text; };
+      });
+      await w.page.click('#cmdCalc');
+      await w.page.click('#Label1', { button: 'right' });
+      assert.equal(await w.shown('mnuBackground'), true);
+      assert.equal(await w.focused(), 'mnuCopyRecord');
+      await w.press('Enter');
+      const copied = await w.page.evaluate(() => window.copied);
+      assert.match(copied, /^Brenmor calculation record\n/);
+      assert.match(copied, /\n {4}= 1702\.68 mm, shown 1703\n/);
+      assert.match(copied, /\n {2}L\/D = 7\.31\n/);
+      assert.equal(await w.shown('mnuBackground'), false);
+    });
+
+    withPage('noRequestLeavesThePageAndNothingIsKept', async (w) => {
+      await w.type('txtP', '10');
+      await w.pick('cmbPU', 'bar');
+      await w.page.click('#cmdCalc');
+      assert.deepEqual(w.requests.filter((url) => url !== pageUrl), []);
+      assert.equal(await w.page.evaluate(() => document.cookie), '');
+      assert.equal(await w.page.evaluate(() => localStorage.length + sessionStorage.length), 0);
+      const policy = await w.page.$eval('meta[http-equiv="Content-Security-Policy"]',
+        (e) => e.content);
+      assert.match(policy, /default-src 'none'/);
+      assert.match(policy, /connect-src 'none'/);
+    });
+
+    withPage('typedTextIsNeverMarkup', async (w) => {
+      await w.type('txtP', '<img src=x onerror="window.hacked=1">');
+      await w.pick('cmbPU', 'psi');
+      assert.equal(await w.value('txtP'), '0');
+      assert.equal(await w.page.evaluate(() => document.querySelectorAll('img').length), 0);
+      assert.equal(await w.page.evaluate(() => window.hacked), undefined);
+    });
+
+    withPage('narrowScreenIsOneColumnInTheSameOrder', async (w) => {
+      const order = ['Label6', 'txtV', 'Label1', 'txtP', 'Label2', 'txtC', 'Label4', 'txtS',
+        'Label3', 'txtE', 'Label5', 'txtF', 'Label7', 'txtD', 'cmdCalc', 'Label8', 'txtL',
+        'Label9'];
+      const tops = await w.page.evaluate((ids) => ids.map((id) =>
+        document.getElementById(id).getBoundingClientRect().top), order);
+      for (let i = 1; i < tops.length; ++i) {
+        assert.ok(tops[i] >= tops[i - 1], `${order[i]} above ${order[i - 1]}`);
+      }
+      const overflow = await w.page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
+      assert.ok(overflow <= 0, 'wider than the screen');
+    }, { width: 360, height: 740 });
+
+    withPage('readableAtTwiceTheZoom', async (w) => {
+      // 200 % of a 1280 x 800 screen: every control inside the viewport.
+      const outside = await w.page.evaluate(() => Array.from(
+        document.querySelectorAll('#frmBrenmor input, #frmBrenmor label, #cmdCalc'))
+        .filter((e) => e.getBoundingClientRect().right > innerWidth).map((e) => e.id));
+      assert.deepEqual(outside, []);
+    }, { width: 640, height: 400 });
+  });
+}

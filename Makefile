@@ -67,9 +67,11 @@ tidy: build
 	git ls-files -- ':(glob)engine/src/*.cpp' ':(glob)ui/*.cpp' ':(glob)app/*.cpp' \
 	  ':(glob)cli/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
 
-# Speed and memory, measured side by side; writes bench/RESULTS.md and fails
-# when a target is missed.
-bench: bench-build
+# Speed and memory, measured side by side, the page's among them; writes
+# bench/RESULTS.md and fails when a target is missed.
+bench: bench-build web
+	@scripts/install-deps browsers
+	cd web/tests && npm ci --no-audit --no-fund
 	bench/run
 
 bench-build:

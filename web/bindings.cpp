@@ -1,12 +1,14 @@
-// The engine as the page sees it: the design state and its operations, the
-// form's table and the calculation record, each result a plain object. The
-// page's handlers call these and nothing else, so the page holds no rule of
-// its own and shows the window's digits.
-#include <emscripten/bind.h>
+// The engine as the page sees it: the design state's operations, the form's
+// texts and the calculation record, as a small C API. Each result is one
+// text of named fields, so that the page reads a struct by its field names
+// and holds no rule of its own. A C API rather than embind: embind's glue
+// and type registration tripled the page's start-up and doubled its size.
+#include <emscripten/emscripten.h>
 
 #include <optional>
 #include <string>
-#include <vector>
+#include <string_view>
+#include <utility>
 
 #include "brenmor/design_state.h"
 #include "brenmor/record.h"
@@ -16,165 +18,131 @@ namespace {
 using brenmor::CommitError;
 using brenmor::Field;
 
-// What a unit pick or leaving the E box gives the page.
-struct CommitResult {
-  bool accepted = true;
-  std::string message;      // when refused: the window's message
-  std::string writtenBack;  // a unit pick's new text for its box
-  bool fRefreshed = false;  // F was worked out again...
-  std::string fText;        // ...and shows this
-};
-
-struct CalculationResult {
-  bool sized = false;
-  std::string message;  // when refused: the window's message
-  std::string fText;
-  std::string dText;
-  std::string lText;
-  std::string lengthOverD;
-};
-
-struct FieldTexts {
-  std::string letter;
-  std::string caption;
-  std::string help;
-  std::string unitsName;  // the unit list's accessible name; empty for E
-  std::vector<std::string> units;
-  std::string defaultText;
-};
-
-struct ResultTexts {
-  std::string caption;
-  std::string help;
-};
-
-struct FormTexts {
-  std::string title;
-  std::string selectUnits;
-  std::string calculate;
-  std::string revision;
-  std::string date;
-  std::string copyRecord;
-  std::string logo;
-  std::string separator;
-};
-
-Field ToField(int field) { return static_cast<Field>(field); }
-
-CommitResult Refreshed(CommitResult result, const std::optional<std::string>& fText) {
-  result.fRefreshed = fText.has_value();
-  result.fText = fText.value_or("");
-  return result;
-}
-
-// One design, as the window's DesignState, for the page's life.
-class Design {
+// A struct as text: "name\x1Fvalue" pairs, each ended by \x1E; a list's
+// items are ended by \x1C, and structs in a list by \x1D.
+class Fields {
  public:
-  Design() { state_.LoadDefaults(); }
-
-  CommitResult CommitWithUnit(int field, int unit, const std::string& text) {
-    const brenmor::UnitCommit commit = state_.CommitWithUnit(ToField(field), unit, text);
-    if (commit.error != CommitError::None) {
-      return {false, brenmor::Message(commit.error, ToField(field)), "", false, ""};
-    }
-    return Refreshed({true, "", commit.writtenBack, false, ""}, commit.fText);
+  Fields& Add(std::string_view name, std::string_view value) {
+    ((text_ += name) += '\x1F') += value;
+    text_ += '\x1E';
+    return *this;
   }
-
-  CommitResult CommitE(const std::string& text) {
-    const brenmor::ECommit commit = state_.CommitE(text);
-    const bool accepted = commit.error == CommitError::None;
-    return Refreshed({accepted, brenmor::Message(commit.error, Field::E), "", false, ""},
-                     commit.fText);
+  // A yes or no: "1" or "", which JavaScript reads as true or false.
+  Fields& Flag(std::string_view name, bool value) {
+    return Add(name, std::string_view(value ? "1" : ""));
   }
-
-  CalculationResult Calculate() {
-    const brenmor::Evaluation e = state_.Calculate();
-    return {
-        e.status == brenmor::Status::Sized, e.message, e.fText, e.dText, e.lText, e.lengthOverD};
+  template <class Range>
+  Fields& AddList(std::string_view name, const Range& items) {
+    std::string list;
+    for (const auto& item : items) (list += item) += '\x1C';
+    return Add(name, list);
   }
-
-  std::string Record() const { return brenmor::CalculationRecord(state_.Values()); }
+  std::string Take() { return std::move(text_); }
 
  private:
-  brenmor::DesignState state_;
+  std::string text_;
 };
 
-std::vector<FieldTexts> Fields() {
-  std::vector<FieldTexts> fields;
-  for (const Field field : brenmor::kFields) {
-    const brenmor::FieldInfo& info = brenmor::Info(field);
-    const std::string unitsName =
-        info.units.empty() ? "" : std::string(brenmor::kFormTexts.unitsOf) + std::string(info.name);
-    fields.push_back({std::string(info.letter), std::string(info.caption), std::string(info.help),
-                      unitsName, std::vector<std::string>(info.units.begin(), info.units.end()),
-                      std::string(info.defaultText)});
-  }
-  return fields;
+brenmor::DesignState& State() {
+  static brenmor::DesignState state = [] {
+    brenmor::DesignState loaded;
+    loaded.LoadDefaults();
+    return loaded;
+  }();
+  return state;
 }
 
-std::vector<ResultTexts> Results() {
-  std::vector<ResultTexts> results;
-  for (const brenmor::Result result :
-       {brenmor::Result::F, brenmor::Result::D, brenmor::Result::L}) {
-    const brenmor::ResultInfo& info = brenmor::Info(result);
-    results.push_back({std::string(info.caption), std::string(info.help)});
-  }
-  return results;
+// The last result, alive until the next call: the page copies it at once.
+const char* Result(std::string text) {
+  static std::string result;
+  result = std::move(text);
+  return result.c_str();
 }
 
-FormTexts Texts() {
+// What a unit pick or leaving the E box gives the page.
+const char* Commit(CommitError error, Field field, std::string_view writtenBack,
+                   const std::optional<std::string>& fText) {
+  return Result(Fields()
+                    .Flag("accepted", error == CommitError::None)
+                    .Add("message", brenmor::Message(error, field))
+                    .Add("writtenBack", writtenBack)
+                    .Flag("fRefreshed", fText.has_value())
+                    .Add("fText", fText.value_or(""))
+                    .Take());
+}
+
+std::string FieldTexts(Field field) {
+  const brenmor::FieldInfo& info = brenmor::Info(field);
+  const std::string unitsName =
+      info.units.empty() ? "" : std::string(brenmor::kFormTexts.unitsOf) + std::string(info.name);
+  return Fields()
+      .Add("letter", info.letter)
+      .Add("caption", info.caption)
+      .Add("help", info.help)
+      .Add("unitsName", unitsName)
+      .AddList("units", info.units)
+      .Add("defaultText", info.defaultText)
+      .Take();
+}
+
+std::string ResultTexts(brenmor::Result result) {
+  const brenmor::ResultInfo& info = brenmor::Info(result);
+  return Fields().Add("caption", info.caption).Add("help", info.help).Take();
+}
+
+std::string WindowTexts() {
   const brenmor::FormTexts& t = brenmor::kFormTexts;
-  return {std::string(t.title),    std::string(t.selectUnits), std::string(t.calculate),
-          std::string(t.revision), std::string(t.date),        std::string(t.copyRecord),
-          std::string(t.logo),     std::string(t.separator)};
+  return Fields()
+      .Add("title", t.title)
+      .Add("selectUnits", t.selectUnits)
+      .Add("calculate", t.calculate)
+      .Add("revision", t.revision)
+      .Add("date", t.date)
+      .Add("copyRecord", t.copyRecord)
+      .Add("logo", t.logo)
+      .Add("separator", t.separator)
+      .Take();
 }
 
 }  // namespace
 
-EMSCRIPTEN_BINDINGS(brenmor) {
-  using emscripten::value_object;
-  value_object<CommitResult>("CommitResult")
-      .field("accepted", &CommitResult::accepted)
-      .field("message", &CommitResult::message)
-      .field("writtenBack", &CommitResult::writtenBack)
-      .field("fRefreshed", &CommitResult::fRefreshed)
-      .field("fText", &CommitResult::fText);
-  value_object<CalculationResult>("CalculationResult")
-      .field("sized", &CalculationResult::sized)
-      .field("message", &CalculationResult::message)
-      .field("fText", &CalculationResult::fText)
-      .field("dText", &CalculationResult::dText)
-      .field("lText", &CalculationResult::lText)
-      .field("lengthOverD", &CalculationResult::lengthOverD);
-  value_object<FieldTexts>("FieldTexts")
-      .field("letter", &FieldTexts::letter)
-      .field("caption", &FieldTexts::caption)
-      .field("help", &FieldTexts::help)
-      .field("unitsName", &FieldTexts::unitsName)
-      .field("units", &FieldTexts::units)
-      .field("defaultText", &FieldTexts::defaultText);
-  value_object<ResultTexts>("ResultTexts")
-      .field("caption", &ResultTexts::caption)
-      .field("help", &ResultTexts::help);
-  value_object<FormTexts>("FormTexts")
-      .field("title", &FormTexts::title)
-      .field("selectUnits", &FormTexts::selectUnits)
-      .field("calculate", &FormTexts::calculate)
-      .field("revision", &FormTexts::revision)
-      .field("date", &FormTexts::date)
-      .field("copyRecord", &FormTexts::copyRecord)
-      .field("logo", &FormTexts::logo)
-      .field("separator", &FormTexts::separator);
-  emscripten::register_vector<std::string>("StringList");
-  emscripten::register_vector<FieldTexts>("FieldList");
-  emscripten::register_vector<ResultTexts>("ResultList");
-  emscripten::class_<Design>("Design")
-      .constructor<>()
-      .function("commitWithUnit", &Design::CommitWithUnit)
-      .function("commitE", &Design::CommitE)
-      .function("calculate", &Design::Calculate)
-      .function("record", &Design::Record);
-  emscripten::function("fields", &Fields);
-  emscripten::function("results", &Results);
-  emscripten::function("texts", &Texts);
+extern "C" {
+
+// The form: the window's texts, then P, C, S, E, V, then F, D, L.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_form() {
+  std::string form = WindowTexts() + '\x1D';
+  for (const Field field : brenmor::kFields) form += FieldTexts(field) + '\x1D';
+  for (const auto result : {brenmor::Result::F, brenmor::Result::D, brenmor::Result::L}) {
+    form += ResultTexts(result) + '\x1D';
+  }
+  return Result(std::move(form));
 }
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_commit_with_unit(int field, int unit, const char* text) {
+  const auto f = static_cast<Field>(field);
+  const brenmor::UnitCommit commit = State().CommitWithUnit(f, unit, text);
+  return Commit(commit.error, f, commit.writtenBack, commit.fText);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_commit_e(const char* text) {
+  const brenmor::ECommit commit = State().CommitE(text);
+  return Commit(commit.error, Field::E, "", commit.fText);
+}
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_calculate() {
+  const brenmor::Evaluation e = State().Calculate();
+  return Result(Fields()
+                    .Flag("sized", e.status == brenmor::Status::Sized)
+                    .Add("message", e.message)
+                    .Add("fText", e.fText)
+                    .Add("dText", e.dText)
+                    .Add("lText", e.lText)
+                    .Add("lengthOverD", e.lengthOverD)
+                    .Take());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_record() {
+  return Result(brenmor::CalculationRecord(State().Values()));
+}
+
+}  // extern "C"

@@ -1,20 +1,20 @@
 // Writes the page as one file: the HTML with its style, the engine's
-// script, the engine itself (gzipped, in base64) and the handlers inlined, and a
+// script, the engine itself (in base64) and the handlers inlined, and a
 // Content-Security-Policy that allows exactly those scripts by their hashes
 // and nothing from anywhere.
 // Usage: node build-page.mjs SOURCE_DIR ENGINE.js ENGINE.wasm OUT.html
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
-import { gzipSync } from 'node:zlib';
 
 const [sourceDir, engineJs, engineWasm, out] = process.argv.slice(2);
 const read = (file) => readFileSync(file, 'utf8');
 const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base64')}'`;
 
 const style = read(join(sourceDir, 'brenmor.css'));
+// The engine's bytes are data, not script: the parser passes over them.
+const wasm = `<script type="application/wasm" id="engineWasm">${readFileSync(engineWasm).toString('base64')}</script>`;
 const scripts = [
-  `const brenmorWasmGzip = "${gzipSync(readFileSync(engineWasm), { level: 9 }).toString('base64')}";\n`,
   read(engineJs),
   read(join(sourceDir, 'handlers.js')),
 ];
@@ -31,5 +31,5 @@ const policy = [
 const page = read(join(sourceDir, 'index.html'))
   .replace('<!--policy-->', () => policy)
   .replace('/*style*/', () => style)
-  .replace('<!--scripts-->', () => scripts.map((s) => `<script>${s}</script>`).join('\n'));
+  .replace('<!--scripts-->', () => [wasm, ...scripts.map((s) => `<script>${s}</script>`)].join('\n'));
 writeFileSync(out, page);

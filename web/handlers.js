@@ -6,17 +6,34 @@
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  const list = (vector) => Array.from({ length: vector.size() }, (_, i) => vector.get(i));
+  // For browsers older than Uint8Array.fromBase64.
+  const fromBase64 = (text) => {
+    const binary = atob(text);
+    const bytes = new Uint8Array(binary.length);
+    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+    return bytes;
+  };
 
-  // The engine travels gzipped in the page, to keep the page small.
-  const gzipped = Uint8Array.from(atob(brenmorWasmGzip), (c) => c.charCodeAt(0));
-  const unzipped = new Blob([gzipped]).stream().pipeThrough(new DecompressionStream('gzip'));
-  const wasmBinary = new Uint8Array(await new Response(unzipped).arrayBuffer());
-  const engine = await createEngine({ wasmBinary });
-  const design = new engine.Design();
-  const texts = engine.texts();
-  const fields = list(engine.fields());  // P, C, S, E, V
-  const results = list(engine.results());  // F, D, L
+  const wasm = $('engineWasm').textContent;
+  const engine = await createEngine({
+    wasmBinary: Uint8Array.fromBase64?.(wasm) ?? fromBase64(wasm),
+  });
+  // The engine's C API: each result is one text of named fields.
+  const call = (name, types = [], args = []) =>
+    engine.ccall(`brenmor_${name}`, 'string', types, args);
+  const struct = (text) =>
+    Object.fromEntries(text.split('\x1E').filter(Boolean).map((pair) => pair.split('\x1F')));
+  const items = (text) => text.split('\x1C').filter(Boolean);
+  const design = {
+    commitWithUnit: (field, unit, text) =>
+      struct(call('commit_with_unit', ['number', 'number', 'string'], [field, unit, text])),
+    commitE: (text) => struct(call('commit_e', ['string'], [text])),
+    calculate: () => struct(call('calculate')),
+    record: () => call('record'),
+  };
+  const [texts, ...form] = call('form').split('\x1D').filter(Boolean).map(struct);
+  const fields = form.slice(0, 5);  // P, C, S, E, V
+  const results = form.slice(5);  // F, D, L
 
   const P = 0;
   const C = 1;
@@ -69,7 +86,7 @@
       row.list.setAttribute('aria-label', field.unitsName);
       const placeholder = new Option(texts.selectUnits, '');
       placeholder.disabled = true;
-      row.list.replaceChildren(placeholder, ...list(field.units).map((unit) => new Option(unit)));
+      row.list.replaceChildren(placeholder, ...items(field.units).map((unit) => new Option(unit)));
     }
     describe(txtE, $('Label3'), fields[E]);
     txtE.value = fields[E].defaultText;
@@ -80,7 +97,6 @@
     $('Image1').setAttribute('aria-label', texts.logo);
     $('Line1').setAttribute('aria-label', texts.separator);
     $('mnuCopyRecord').textContent = texts.copyRecord;
-    $('record').textContent = design.record();
   }
 
   // An edited value is not committed yet: offer its units.
@@ -190,6 +206,8 @@
   // Switching to another window is no move away from the box.
   txtE.addEventListener('blur', () => document.hasFocus() && txtE_LostFocus());
   cmdCalc.addEventListener('click', cmdCalc_Click);
+  // Paper carries the record of the committed design.
+  addEventListener('beforeprint', () => { $('record').textContent = design.record(); });
   document.addEventListener('keydown', (event) => {
     if (event.altKey && !event.ctrlKey && event.code === 'KeyC') {
       event.preventDefault();
@@ -209,6 +227,5 @@
   $('mnuCopyRecord').addEventListener('click', mnuCopyRecord_Click);
   menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || hideMenu());
   $('frmBrenmor').removeAttribute('aria-busy');
-  $('txtP').focus();
   document.body.dataset.ready = 'true';
 })();

@@ -1,6 +1,7 @@
 #include "brenmor/number_text.h"
 
 #include <fast_float/fast_float.h>
+#include <fmt/compile.h>
 #include <fmt/format.h>
 
 #include <algorithm>
@@ -167,7 +168,8 @@ struct Decimal {
 std::optional<Decimal> ShortestDecimal(double magnitude) {
   if (magnitude < std::numeric_limits<double>::min()) return std::nullopt;
   std::array<char, 32> buffer{};
-  const char* const end = fmt::format_to_n(buffer.data(), buffer.size(), "{}", magnitude).out;
+  const char* const end =
+      fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{}"), magnitude).out;
   Decimal d;
   int whole = 0;            // digits before the point, leading zeros not counted
   int zerosAfterPoint = 0;  // in 0.000dd…
@@ -195,7 +197,7 @@ Decimal ToDecimal(double magnitude) {
   if (const std::optional<Decimal> shortest = ShortestDecimal(magnitude)) return *shortest;
   std::array<char, 32> buffer{};
   const auto result =
-      fmt::format_to_n(buffer.data(), buffer.size(), "{:.{}e}", magnitude, kSignificantDigits - 1);
+      fmt::format_to_n(buffer.data(), buffer.size(), FMT_COMPILE("{:.14e}"), magnitude);
   // Always "d.dddddddddddddde+XX": one digit, the point, 14 digits, the exponent.
   const char* const exponent = buffer.data() + kSignificantDigits + 2;
   Decimal d;
@@ -220,7 +222,7 @@ void AppendExponentForm(std::string& text, const Decimal& d) {
   const int magnitude = std::abs(d.exponent);
   text += d.exponent < 0 ? "E-" : "E+";
   if (magnitude < 10) text += '0';
-  text += std::to_string(magnitude);
+  text += fmt::format(FMT_COMPILE("{}"), magnitude);
 }
 
 void AppendFixedForm(std::string& text, const Decimal& d) {
@@ -278,10 +280,10 @@ std::string FormatFixed(double x, int decimals) {
   // number, with the point set in, is its exact text.
   const double scale = std::pow(10.0, decimals);
   if (!(std::fabs(rounded) * scale < 0x1p53)) {
-    return fmt::format("{:.{}f}", rounded, decimals);  // steps no double can count
+    return fmt::format(FMT_COMPILE("{:.{}f}"), rounded, decimals);  // steps no double can count
   }
   const auto steps = static_cast<long long>(std::nearbyint(std::fabs(rounded) * scale));
-  std::string digits = std::to_string(steps);
+  std::string digits = fmt::format(FMT_COMPILE("{}"), steps);
   if (digits.size() <= static_cast<std::size_t>(decimals)) {
     digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
   }

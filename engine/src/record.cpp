@@ -12,6 +12,7 @@ namespace {
 // used, millimetres to 2 decimals, the shown results as the boxes show them.
 std::string Full(double x) { return FormatValue(x); }
 std::string Mm(double x) { return FormatFixed(x, 2); }
+std::string Row(int row) { return FormatValue(row); }
 
 class Record {
  public:
@@ -82,8 +83,7 @@ bool RowsSection(Record& r, double F, const VesselSize& size) {
   }
   for (const int row : {size.row - 1, size.row}) {
     const SizingRow& t = SizingTable[static_cast<std::size_t>(row - 1)];
-    r.Line("  row ", std::to_string(row), ": Ft = ", Full(t.Ft), ", A = ", Full(t.A),
-           ", B = ", Full(t.B));
+    r.Line("  row ", Row(row), ": Ft = ", Full(t.Ft), ", A = ", Full(t.A), ", B = ", Full(t.B));
   }
   if (F < SizingTable.front().Ft) {
     r.Line("  F is below row 1: the segment of rows 1 and 2 is extended below 0");
@@ -99,8 +99,8 @@ bool RowsSection(Record& r, double F, const VesselSize& size) {
 bool DiameterSection(Record& r, double F, double V, const VesselSize& size) {
   const SizingRow& lo = SizingTable[static_cast<std::size_t>(size.row - 2)];
   const SizingRow& hi = SizingTable[static_cast<std::size_t>(size.row - 1)];
-  const std::string loRow = std::to_string(size.row - 1);
-  const std::string hiRow = std::to_string(size.row);
+  const std::string loRow = Row(size.row - 1);
+  const std::string hiRow = Row(size.row);
   r.Line("  Dlo = ", Full(lo.A), " x ", Full(V), "^", Full(lo.B), " x 25.4 x 12 = ", Mm(size.Dlo),
          " mm");
   r.Line("  Dhi = ", Full(hi.A), " x ", Full(V), "^", Full(hi.B), " x 25.4 x 12 = ", Mm(size.Dhi),

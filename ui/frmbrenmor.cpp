@@ -19,7 +19,9 @@
 #include <array>
 #include <cmath>
 
+#include "brenmor/chart.h"
 #include "brenmor/record.h"
+#include "chartwindow.h"
 #include "logo.h"
 
 namespace {
@@ -293,7 +295,18 @@ void frmBrenmor::contextMenuEvent(QContextMenuEvent* event) {
   auto* menu = new QMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addAction(ToQString(kFormTexts.copyRecord), this, &frmBrenmor::mnuCopyRecord_Click);
+  menu->addAction(ToQString(kFormTexts.showChart), this, &frmBrenmor::mnuShowChart_Click);
   menu->popup(event->globalPos());
+}
+
+// A window of its own, beside this one and not in its way; made on first
+// use, so that start-up does not pay for it.
+void frmBrenmor::mnuShowChart_Click() {
+  if (chart_ == nullptr) chart_ = new ChartWindow(this);
+  chart_->setChart(calculated_ ? brenmor::ChartOf(*calculated_) : brenmor::EmptyChart());
+  chart_->show();
+  chart_->raise();
+  chart_->activateWindow();
 }
 
 void frmBrenmor::mnuCopyRecord_Click() {
@@ -341,6 +354,8 @@ void frmBrenmor::cmdCalc_Click() {
   txtF->setText(ToQString(calc.fText));
   txtD->setText(ToQString(calc.dText));
   txtL->setText(ToQString(calc.lText));
+  calculated_ = state_.Values();
+  if (chart_ != nullptr) chart_->setChart(brenmor::ChartOf(*calculated_));
   if (calc.status != brenmor::Status::Sized) showMessage(calc.message);
 }
 

@@ -7,7 +7,8 @@
 // they serve (txtP_Change, cmbPU_Click, txtE_LostFocus, cmdCalc_Click). The
 // event filter turns Qt's focus and shortcut events into the events those
 // handlers expect: txtE's focus-out, and a Calculate button that takes the
-// focus before it is pressed. The four value boxes with a unit list share
+// focus before it is pressed. The background menu also opens the chart
+// window, which follows each Calculate. The four value boxes with a unit list share
 // one pair of handlers, as a control array would. The window's background has a menu that copies
 // the calculation record of the committed design.
 #pragma once
@@ -18,6 +19,7 @@
 
 #include "brenmor/design_state.h"
 
+class ChartWindow;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -53,6 +55,7 @@ class frmBrenmor : public QWidget {
   void txtE_LostFocus();
   void cmdCalc_Click();
   void mnuCopyRecord_Click();
+  void mnuShowChart_Click();
 
   void createInputRows();
   void createOutputRows();
@@ -68,6 +71,9 @@ class frmBrenmor : public QWidget {
 
   brenmor::DesignState state_;
   std::array<UnitRow, 4> unitRows_{};
+  // The design as the last Calculate took it, which the chart shows.
+  std::optional<brenmor::DesignValues> calculated_;
+  ChartWindow* chart_ = nullptr;
   QTimer iconTimer_;
   bool iconPending_ = true;
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <utility>
 
+#include "brenmor/chart.h"
 #include "brenmor/design_state.h"
 #include "brenmor/record.h"
 
@@ -50,6 +51,12 @@ brenmor::DesignState& State() {
     return loaded;
   }();
   return state;
+}
+
+// The design as the last Calculate took it, which the chart shows.
+std::optional<brenmor::DesignValues>& Calculated() {
+  static std::optional<brenmor::DesignValues> calculated;
+  return calculated;
 }
 
 // The last result, alive until the next call: the page copies it at once.
@@ -131,6 +138,7 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_commit_e(const char* text) {
 
 EMSCRIPTEN_KEEPALIVE const char* brenmor_calculate() {
   const brenmor::Evaluation e = State().Calculate();
+  Calculated() = State().Values();
   return Result(Fields()
                     .Flag("sized", e.status == brenmor::Status::Sized)
                     .Add("message", e.message)
@@ -139,6 +147,13 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_calculate() {
                     .Add("lText", e.lText)
                     .Add("lengthOverD", e.lengthOverD)
                     .Take());
+}
+
+// The chart of the last Calculate as SVG, in the page's text colour.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_chart(int width, int height) {
+  const brenmor::Chart chart =
+      Calculated() ? brenmor::ChartOf(*Calculated()) : brenmor::EmptyChart();
+  return Result(brenmor::ChartSvg(chart, width, height, "currentColor", "#ffffff", "#2a7ab8"));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* brenmor_record() {

@@ -30,6 +30,7 @@
     commitE: (text) => struct(call('commit_e', ['string'], [text])),
     calculate: () => struct(call('calculate')),
     record: () => call('record'),
+    chart: () => call('chart', ['number', 'number'], [480, 360]),
   };
   const [texts, ...form] = call('form').split('\x1D').filter(Boolean).map(struct);
   const fields = form.slice(0, 5);  // P, C, S, E, V
@@ -155,7 +156,14 @@
     $('txtD').value = calc.dText;
     $('txtL').value = calc.lText;
     $('record').textContent = design.record();
+    showChart();
     if (!calc.sized) showMessage(calc.message, cmdCalc);
+  }
+
+  // The engine's own drawing of the chart, numbers and words all its own.
+  function showChart() {
+    const svg = new DOMParser().parseFromString(design.chart(), 'image/svg+xml').documentElement;
+    $('picChart').replaceChildren(document.importNode(svg, true));
   }
 
   function mnuCopyRecord_Click() {
@@ -228,4 +236,5 @@
   menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || hideMenu());
   $('frmBrenmor').removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
+  setTimeout(showChart);  // after the first Calculate is possible
 })();

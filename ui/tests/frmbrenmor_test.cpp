@@ -24,6 +24,7 @@
 #include <memory>
 
 #include "brenmor/record.h"
+#include "chartwindow.h"
 #include "window_driver.h"
 
 namespace {
@@ -99,6 +100,8 @@ class FrmBrenmorTest : public QObject {
   void logoAndIconAreDrawn();
   void backgroundMenuCopiesTheRecord_data();
   void backgroundMenuCopiesTheRecord();
+  void chartFollowsEachCalculate_data();
+  void chartFollowsEachCalculate();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -749,6 +752,52 @@ void FrmBrenmorTest::backgroundMenuCopiesTheRecord() {
   QCOMPARE(record,
            QString::fromStdString(brenmor::CalculationRecord(ui_->window.designState().Values())));
   QVERIFY2(record.contains("= 0.181297804095732 1/in, shown 0.181"), qPrintable(record));
+}
+
+void FrmBrenmorTest::chartFollowsEachCalculate_data() {
+  QTest::addColumn<QString>("pressure");
+  QTest::addColumn<bool>("point");
+  QTest::addColumn<QString>("note");
+  QTest::addColumn<QString>("description");
+  QTest::newRow("sized") << "100" << true << ""
+                         << "Design at V = 1000 ft^3 and D = 1703 mm, between the lines of "
+                            "F = 0.1 and 0.2";
+  QTest::newRow("refused") << "4000" << false << "F is above 3, beyond the sizing correlation"
+                           << "No design: F is above 3, beyond the sizing correlation";
+}
+
+// Opened from the background menu before any Calculate, the chart shows the
+// lines alone; each Calculate then puts its design, or its refusal, there.
+void FrmBrenmorTest::chartFollowsEachCalculate() {
+  QFETCH(QString, pressure);
+  QFETCH(bool, point);
+  QFETCH(QString, note);
+  QFETCH(QString, description);
+  QContextMenuEvent click(QContextMenuEvent::Keyboard, QPoint(360, 230),
+                          ui_->window.mapToGlobal(QPoint(360, 230)));
+  QApplication::sendEvent(&ui_->window, &click);
+  QMenu* menu = nullptr;
+  QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr);
+  QTest::keyClick(menu, Qt::Key_Down);
+  QTest::keyClick(menu, Qt::Key_Down);
+  QTest::keyClick(menu, Qt::Key_Return);
+  auto* chart = ui_->window.findChild<ChartWindow*>("frmChart");
+  QVERIFY(chart != nullptr);
+  QTRY_VERIFY(chart->isVisible());
+  QCOMPARE(chart->windowTitle(), QString("Brenmor chart"));
+  QVERIFY(!chart->chart().design.has_value());
+  QCOMPARE(chart->chart().lines.size(), std::size_t{13});
+
+  ui_->window.activateWindow();
+  typeInto(box("txtP"), pressure);
+  pickUnit(list("cmbPU"), 0);
+  pressCalculate();
+  if (!point) QCOMPARE(messages(), QStringList{note});
+  QCOMPARE(chart->chart().design.has_value(), point);
+  QCOMPARE(QString::fromStdString(chart->chart().note), note);
+  auto* view = chart->findChild<QWidget*>("picChart");
+  QCOMPARE(view->accessibleDescription(), description);
+  QCOMPARE(view->focusPolicy(), Qt::StrongFocus);
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn

@@ -229,6 +229,31 @@ for (const b of browsers) {
       assert.equal(await w.page.evaluate(() => window.hacked), undefined);
     });
 
+    for (const [row, pressure, point, note] of [
+      ['sized', '100', true, ''],
+      ['refused', '4000', false, 'F is above 3, beyond the sizing correlation'],
+    ]) {
+      withPage(`chartFollowsEachCalculate/${row}`, async (w) => {
+        const chart = () => w.page.$eval('#picChart svg', (svg) => ({
+          lines: svg.querySelectorAll('line').length,
+          point: svg.querySelectorAll('circle').length,
+          text: svg.textContent,
+          title: svg.querySelector('title').textContent,
+        }));
+        await w.page.waitForSelector('#picChart svg');
+        assert.equal((await chart()).point, 0, 'no design before Calculate');
+        await w.type('txtP', pressure);
+        await w.pick('cmbPU', 'psi');
+        await w.page.click('#cmdCalc');
+        assert.equal(await w.message(), note);
+        const shown = await chart();
+        assert.equal(shown.lines, 13);
+        assert.equal(shown.point, point ? 1 : 0);
+        if (point) assert.match(shown.text, /D = 1703 mm/);
+        else assert.match(shown.title, new RegExp(note));
+      });
+    }
+
     withPage('narrowScreenIsOneColumnInTheSameOrder', async (w) => {
       const order = ['Label6', 'txtV', 'Label1', 'txtP', 'Label2', 'txtC', 'Label4', 'txtS',
         'Label3', 'txtE', 'Label5', 'txtF', 'Label7', 'txtD', 'cmdCalc', 'Label8', 'txtL',

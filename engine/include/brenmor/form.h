@@ -63,6 +63,11 @@ struct FormTexts {
   std::string_view revision = "Rev.Z";
   std::string_view date = "29-Sep-2012";
   std::string_view copyRecord = "Copy calculation record";
+  std::string_view showChart = "Show chart";
+  std::string_view chartTitle = "Brenmor chart";
+  std::string_view copyChart = "&Copy image";
+  std::string_view saveChart = "&Save as...";
+  std::string_view chartNotSaved = "The chart could not be saved as ";
   std::string_view logo = "Brenmor logo";  // the picture's accessible name
   std::string_view separator = "Separator";
   std::string_view unitsOf = "Units of ";  // before a field's name: a unit list's name

@@ -1,0 +1,283 @@
+#include "brenmor/chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+#include "brenmor/number_text.h"
+#include "factors.h"
+
+namespace brenmor {
+namespace {
+
+constexpr double kMmPerFoot = kMmPerInch * 12;
+constexpr double kMetresPerFoot = kMmPerFoot / 1000;
+constexpr double kDefaultVolume = 1000;  // ft^3, for a chart with no design
+
+// A logarithmic axis from `low` to `high`, whole decades.
+struct LogAxis {
+  double low;
+  double high;
+  double At(double value) const {
+    return (std::log10(value) - std::log10(low)) / (std::log10(high) - std::log10(low));
+  }
+};
+
+double Decade(double value) { return std::pow(10.0, std::floor(std::log10(value))); }
+
+double RowDiameterFeet(const SizingRow& row, double V) { return row.A * std::pow(V, row.B); }
+
+// Labels closer than this share of the plot's height would run together.
+constexpr double kLabelSpacing = 0.035;
+
+// Marks at `steps` of each decade within the axis, of a quantity that is
+// `factor` times the axis's own.
+std::vector<ChartTick> Ticks(const LogAxis& axis, double factor,
+                             std::initializer_list<double> steps) {
+  std::vector<ChartTick> ticks;
+  const auto first = static_cast<int>(std::floor(std::log10(axis.low * factor)));
+  const auto last = static_cast<int>(std::ceil(std::log10(axis.high * factor)));
+  for (int exponent = first; exponent <= last; ++exponent) {
+    for (const double step : steps) {
+      const double value = std::pow(10.0, exponent) * step;
+      const double at = axis.At(value / factor);
+      if (at >= -1e-9 && at <= 1 + 1e-9) ticks.push_back({at, FormatRounded(value, 6)});
+    }
+  }
+  return ticks;
+}
+
+// The volumes: whole decades with at least one either side of V.
+LogAxis VolumeAxis(double V) {
+  const double decade = Decade(V > 0 && std::isfinite(V) ? V : kDefaultVolume);
+  return {decade / 10, decade * 100};
+}
+
+// The diameters: whole decades holding every line across the volumes, and
+// the design's diameter.
+LogAxis DiameterAxis(const LogAxis& volumes, std::optional<double> designFeet) {
+  double low = designFeet.value_or(INFINITY);
+  double high = designFeet.value_or(0);
+  for (const SizingRow& row : SizingTable) {
+    low = std::min(low, RowDiameterFeet(row, volumes.low));
+    high = std::max(high, RowDiameterFeet(row, volumes.high));
+  }
+  return {Decade(low), Decade(high) * (Decade(high) == high ? 1 : 10)};
+}
+
+// Each line is labelled at its right end, the two strong ones always, the
+// others from the top down when they leave room.
+void LabelLines(std::vector<ChartLine>& lines) {
+  std::vector<double> shown;
+  for (const bool strongFirst : {true, false}) {
+    for (ChartLine& line : lines) {
+      if (line.strong != strongFirst) continue;
+      line.labelled =
+          std::none_of(shown.begin(), shown.end(),
+                       [&](double y) { return std::fabs(y - line.to.y) < kLabelSpacing; }) ||
+          line.strong;
+      if (line.labelled) shown.push_back(line.to.y);
+    }
+  }
+}
+
+Chart Lines(const LogAxis& volumes, const LogAxis& diameters) {
+  Chart chart;
+  for (std::size_t i = 0; i < SizingTable.size(); ++i) {
+    const SizingRow& row = SizingTable[i];
+    chart.lines.push_back({static_cast<int>(i) + 1,
+                           FormatValue(row.Ft),
+                           {0, diameters.At(RowDiameterFeet(row, volumes.low))},
+                           {1, diameters.At(RowDiameterFeet(row, volumes.high))},
+                           false});
+  }
+  // Volumes' labels are long: 1 and 5 of a decade leave room for them.
+  chart.volumeTicks = Ticks(volumes, 1, {1, 5});
+  chart.diameterTicks = Ticks(diameters, 1, {1, 2, 5});
+  chart.volumeTicksSI = Ticks(volumes, 1 / kCubicFeetPerCubicMetre, {1, 5});
+  chart.diameterTicksSI = Ticks(diameters, kMetresPerFoot, {1, 2, 5});
+  chart.axisTitles = {"V (ft^3)", "D (ft)", "V (m^3)", "D (m)"};
+  LabelLines(chart.lines);
+  return chart;
+}
+
+void PlaceDesign(Chart& chart, const Evaluation& e, const LogAxis& volumes,
+                 const LogAxis& diameters) {
+  const VesselSize& size = e.sizing.size;
+  const double V = e.Values().V;
+  chart.design = ChartPoint{volumes.At(V), diameters.At(size.D / kMmPerFoot)};
+  chart.designLabel = {"F = " + e.fText, "D = " + e.dText + " mm", "L = " + e.lText + " mm",
+                       "L/D = " + e.lengthOverD};
+  ChartLine& lo = chart.lines[static_cast<std::size_t>(size.row - 2)];
+  ChartLine& hi = chart.lines[static_cast<std::size_t>(size.row - 1)];
+  lo.strong = hi.strong = true;
+  LabelLines(chart.lines);
+  chart.band = {lo.from, lo.to, hi.to, hi.from};
+  const bool extrapolated = *e.sizing.F < SizingTable.front().Ft;
+  if (extrapolated) chart.note = "F is below the first line: the diameter is extrapolated";
+  chart.description = "Design at V = " + FormatRounded(V, 3) + " ft^3 and D = " + e.dText +
+                      " mm, " +
+                      (extrapolated ? "below the line of F = " + lo.label
+                                    : "between the lines of F = " + lo.label + " and " + hi.label);
+}
+
+std::string Escaped(const std::string& text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// An SVG document of the plot: the plot area framed by margins for the
+// four axes' marks and titles, positions given as the chart's fractions.
+class SvgWriter {
+ public:
+  using Attributes = std::initializer_list<std::pair<std::string_view, std::string>>;
+
+  SvgWriter(int width, int height)
+      : width_(width), height_(height), right_(width - kMargin), bottom_(height - kMargin) {}
+
+  void Open(const std::string& ink, const std::string& description) {
+    text_ = R"(<svg xmlns="http://www.w3.org/2000/svg" font-family="sans-serif" font-size="10")";
+    text_ += Attribute("viewBox", "0 0 " + FormatValue(width_) + ' ' + FormatValue(height_));
+    text_ += Attribute("fill", ink) + Attribute("role", "img") + "><title>" + Escaped(description) +
+             "</title>";
+  }
+  std::string Close() { return std::move(text_) + "</svg>"; }
+
+  void Element(std::string_view tag, Attributes attributes) {
+    ((text_ += '<') += tag);
+    for (const auto& [name, value] : attributes) text_ += Attribute(name, value);
+    text_ += "/>";
+  }
+
+  // Text at a place of the plot, or off it in the margins.
+  void Text(double x, double y, std::string_view anchor, const std::string& words, double dx = 0,
+            double dy = 0) {
+    text_ += "<text" + Attribute("x", Number(X(x) + dx)) + Attribute("y", Number(Y(y) + dy)) +
+             Attribute("text-anchor", std::string(anchor)) + '>' + Escaped(words) + "</text>";
+  }
+
+  void Frame(const std::string& ink) {
+    Element("rect", {{"x", Number(kMargin)},
+                     {"y", Number(kMargin)},
+                     {"width", Number(right_ - kMargin)},
+                     {"height", Number(bottom_ - kMargin)},
+                     {"fill", "none"},
+                     {"stroke", ink}});
+  }
+
+  void Ticks(const Chart& chart) {
+    for (const ChartTick& t : chart.volumeTicks) Text(t.at, 0, "middle", t.label, 0, 14);
+    for (const ChartTick& t : chart.volumeTicksSI) Text(t.at, 1, "middle", t.label, 0, -6);
+    for (const ChartTick& t : chart.diameterTicks) Text(0, t.at, "end", t.label, -4, 3);
+    for (const ChartTick& t : chart.diameterTicksSI) Text(1, t.at, "start", t.label, 4, 3);
+    const auto& titles = chart.axisTitles;
+    Text(0.5, 0, "middle", titles[0], 0, 32);
+    Text(0, 1, "start", titles[1], 8 - kMargin, -20);
+    Text(0.5, 1, "middle", titles[2], 0, -28);
+    Text(1, 1, "end", titles[3], kMargin - 8, -20);
+  }
+
+  void Band(const std::array<ChartPoint, 4>& band, const std::string& accent) {
+    std::string points;
+    for (const ChartPoint& p : band) points += Number(X(p.x)) + ',' + Number(Y(p.y)) + ' ';
+    Element("polygon", {{"points", points}, {"fill", accent}, {"fill-opacity", "0.15"}});
+  }
+
+  void Line(const ChartLine& line, const std::string& colour) {
+    Element("line", {{"x1", Number(X(line.from.x))},
+                     {"y1", Number(Y(line.from.y))},
+                     {"x2", Number(X(line.to.x))},
+                     {"y2", Number(Y(line.to.y))},
+                     {"stroke", colour},
+                     {"stroke-width", line.strong ? "2" : "0.6"}});
+    if (line.labelled) Text(1, line.to.y, "end", line.label, -3, -2);
+  }
+
+  void Design(ChartPoint at, const std::vector<std::string>& label, const std::string& paper,
+              const std::string& accent) {
+    Element("rect", {{"x", Number(X(at.x) + 6)},
+                     {"y", Number(Y(at.y) - 40)},
+                     {"width", "84"},
+                     {"height", "50"},
+                     {"fill", paper},
+                     {"fill-opacity", "0.85"}});
+    Element("circle",
+            {{"cx", Number(X(at.x))}, {"cy", Number(Y(at.y))}, {"r", "4"}, {"fill", accent}});
+    for (std::size_t i = 0; i < label.size(); ++i) {
+      Text(at.x, at.y, "start", label[i], 8, -30 + 12.0 * static_cast<double>(i));
+    }
+  }
+
+ private:
+  static constexpr double kMargin = 56;
+
+  static std::string Number(double x) { return FormatRounded(x, 1); }
+  static std::string Attribute(std::string_view name, const std::string& value) {
+    return ' ' + std::string(name) + R"(=")" + Escaped(value) + '"';
+  }
+  double X(double at) const { return kMargin + at * (right_ - kMargin); }
+  double Y(double at) const { return bottom_ - at * (bottom_ - kMargin); }
+
+  int width_;
+  int height_;
+  double right_;
+  double bottom_;
+  std::string text_;
+};
+
+}  // namespace
+
+Chart EmptyChart() {
+  const LogAxis volumes = VolumeAxis(kDefaultVolume);
+  Chart chart = Lines(volumes, DiameterAxis(volumes, std::nullopt));
+  chart.description = "The correlation's lines, no design yet";
+  return chart;
+}
+
+Chart ChartOf(const DesignValues& calculated) {
+  const Evaluation e = Evaluate(InBaseUnits(calculated));
+  const LogAxis volumes = VolumeAxis(calculated.V);
+  if (e.status != Status::Sized) {
+    Chart chart = Lines(volumes, DiameterAxis(volumes, std::nullopt));
+    chart.note = e.message;
+    chart.description = "No design: " + e.message;
+    return chart;
+  }
+  const LogAxis diameters = DiameterAxis(volumes, e.sizing.size.D / kMmPerFoot);
+  Chart chart = Lines(volumes, diameters);
+  PlaceDesign(chart, e, volumes, diameters);
+  return chart;
+}
+
+std::string ChartSvg(const Chart& chart, int width, int height, const std::string& ink,
+                     const std::string& paper, const std::string& accent) {
+  SvgWriter svg(width, height);
+  svg.Open(ink, chart.description);
+  svg.Element("rect", {{"width", "100%"}, {"height", "100%"}, {"fill", paper}});
+  svg.Frame(ink);
+  svg.Ticks(chart);
+  if (chart.design) svg.Band(chart.band, accent);
+  for (const ChartLine& line : chart.lines) svg.Line(line, line.strong ? accent : ink);
+  if (chart.design) svg.Design(*chart.design, chart.designLabel, paper, accent);
+  if (!chart.note.empty()) svg.Text(0.5, 0.97, "middle", chart.note);
+  return svg.Close();
+}
+
+}  // namespace brenmor

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -798,6 +799,15 @@ void FrmBrenmorTest::chartFollowsEachCalculate() {
   auto* view = chart->findChild<QWidget*>("picChart");
   QCOMPARE(view->accessibleDescription(), description);
   QCOMPARE(view->focusPolicy(), Qt::StrongFocus);
+
+  // Copied as an image at the screen's density: as sharp as the window.
+  QGuiApplication::clipboard()->clear();
+  QTest::mouseClick(chart->findChild<QPushButton*>("cmdCopy"), Qt::LeftButton);
+  const QImage copied = QGuiApplication::clipboard()->image();
+  QCOMPARE(copied.size(), view->size() * view->devicePixelRatio());
+  QSet<QRgb> colours;  // the lines, the axes and the paper at least: not a blank image
+  for (int x = 0; x < copied.width(); ++x) colours.insert(copied.pixel(x, copied.height() / 2));
+  QVERIFY2(colours.size() >= 3, qPrintable(QString::number(colours.size())));
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn

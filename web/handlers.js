@@ -155,7 +155,6 @@
     $('txtF').value = calc.fText;
     $('txtD').value = calc.dText;
     $('txtL').value = calc.lText;
-    $('record').textContent = design.record();
     showChart();
     if (!calc.sized) showMessage(calc.message, cmdCalc);
   }

@@ -24,6 +24,9 @@ struct Options {
   std::string list;                 // --csv
   std::string output;               // -o
   std::string delimiter;            // --delimiter
+  std::string head;                 // --head
+  std::string plateStep;            // --plate-step
+  std::string density;              // --density
   bool decimalComma = false;
   bool explain = false;
   bool json = false;
@@ -104,6 +107,16 @@ std::optional<std::string> Parse(std::span<const std::string> args, Options& opt
                  "The list's cell delimiter, one character (default ',', or ';' with "
                  "--decimal-comma); 'tab' for a tab")
       ->type_name("CHAR");
+  app.add_option("--head", options.head,
+                 "The heads of every vessel: ellipsoidal (2:1, the default) or hemispherical; a "
+                 "list's head column overrides it for its row")
+      ->type_name("KIND");
+  app.add_option("--plate-step", options.plateStep,
+                 "The step to which plate thicknesses are rounded up: 1/16in (the default) or 1mm")
+      ->type_name("STEP");
+  app.add_option("--density", options.density,
+                 "The density of the plate, for the weights (default 7850, carbon steel)")
+      ->type_name("KG_PER_M3");
   app.add_flag("--decimal-comma", options.decimalComma,
                "Read and write numbers with ',' as the decimal mark, as comma-decimal "
                "spreadsheets do");
@@ -147,6 +160,31 @@ GivenValues ReadValues(const Options& options) {
   return given;
 }
 
+// --head, --plate-step and --density, each checked by the engine's rule.
+WallOptions ReadWallOptions(const Options& options) {
+  WallOptions wall;
+  if (!options.head.empty()) {
+    const std::optional<HeadKind> head = HeadKindNamed(options.head);
+    if (!head) throw Failure("--head " + HeadKindProblem(options.head));
+    wall.head = *head;
+  }
+  if (!options.plateStep.empty()) {
+    const std::optional<PlateStep> step = PlateStepNamed(options.plateStep);
+    if (!step) throw Failure("--plate-step " + PlateStepProblem(options.plateStep));
+    wall.step = *step;
+  }
+  if (!options.density.empty()) {
+    const std::string_view text = TrimBlanks(options.density);
+    const NumberRead number = ReadNumber(text);
+    if (number.length != text.size() || !IsDensity(number.value)) {
+      throw Failure("--density \"" + options.density +
+                    "\": " + Message(WallError::DensityNotPositive));
+    }
+    wall.density = number.value;
+  }
+  return wall;
+}
+
 char ReadDelimiter(const Options& options) {
   const std::string& text = options.delimiter;
   if (text.empty()) return options.decimalComma ? ';' : ',';
@@ -160,17 +198,18 @@ char ReadDelimiter(const Options& options) {
   return text[0];
 }
 
-int OneDesign(const Options& options, const GivenValues& given, std::FILE* output) {
+int OneDesign(const Options& options, const GivenValues& given, const WallOptions& wall,
+              std::FILE* output) {
   Quantities design = InBaseUnits(DefaultValues());
   for (const Field field : kFields) {
     const auto f = static_cast<std::size_t>(field);
     if (given[f]) design[f] = *given[f];
   }
-  const Evaluation evaluation = Evaluate(design);
+  const Evaluation evaluation = Evaluate(design, wall);
   const std::string record =
       evaluation.refusedField
           ? "Nothing was calculated: a value was not taken (" + evaluation.message + ").\n"
-          : CalculationRecord(evaluation.Values());
+          : CalculationRecord(evaluation.Values(), wall);
   std::string text = options.json ? Json(evaluation, options.explain ? &record : nullptr)
                                   : Summary(evaluation, MarkOf(options));
   if (options.explain && !options.json) text += '\n' + record;
@@ -184,8 +223,8 @@ std::uint64_t SizeOf(std::FILE* file) {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
-int List(const Options& options, const GivenValues& given, const Streams& streams,
-         const Output& output) {
+int List(const Options& options, const GivenValues& given, const WallOptions& wall,
+         const Streams& streams, const Output& output) {
   if (options.explain || options.json) {
     throw Failure("--explain and --json are for one design, not a list");
   }
@@ -193,6 +232,7 @@ int List(const Options& options, const GivenValues& given, const Streams& stream
   list.delimiter = ReadDelimiter(options);
   list.mark = MarkOf(options);
   list.given = given;
+  list.wall = wall;
   list.inputName = options.list;
   list.outputName = output.Name();
   const bool standardInput = options.list == "-";
@@ -207,12 +247,13 @@ int List(const Options& options, const GivenValues& given, const Streams& stream
 
 int Size(const Options& options, const Streams& streams) {
   const GivenValues given = ReadValues(options);
+  const WallOptions wall = ReadWallOptions(options);
   if (options.list.empty() && !options.delimiter.empty()) {
     throw Failure("--delimiter is for a list given with --csv");
   }
   Output output(streams.output, options.output);
-  const int status = options.list.empty() ? OneDesign(options, given, output.File())
-                                          : List(options, given, streams, output);
+  const int status = options.list.empty() ? OneDesign(options, given, wall, output.File())
+                                          : List(options, given, wall, streams, output);
   output.Close();
   return status;
 }

@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -9,11 +10,33 @@
 namespace brenmor::cli {
 namespace {
 
-void Add(std::string& text, std::string_view label, const std::string& value) {
+void Add(std::string& text, std::string_view label, const std::string& value,
+         std::size_t width = 5) {
   text += label;
-  text.append(5 - label.size(), ' ');
+  text.append(width - std::min(width - 1, label.size()), ' ');
   text += value;
   text += '\n';
+}
+
+// The wall's results, each under its caption, in a block of their own.
+void AddWall(std::string& text, const Evaluation& design, DecimalMark mark) {
+  const Wall& wall = design.wall;
+  const WallTexts& shown = design.wallTexts;
+  text += "Wall and weight: ";
+  (text += Caption(wall.options.head)) += " heads, plates in steps of ";
+  (text += Caption(wall.options.step)) += '\n';
+  if (!shown.message.empty()) {
+    text += "  Not worked out: " + shown.message + '\n';
+    return;
+  }
+  constexpr std::size_t kWidth = 28;
+  for (const WallResult result : kWallResults) {
+    const WallResultInfo& info = Info(result);
+    Add(text, "  " + std::string(info.caption),
+        WithDecimalMark(shown[result], mark) + ' ' + std::string(info.unit), kWidth);
+  }
+  Add(text, "  Design's weight / least",
+      WithDecimalMark(PercentOfLeastText(wall), mark) + " %, both at minimum thicknesses", kWidth);
 }
 
 // A shown text as a JSON number: whole numbers as integers, none as null.
@@ -48,6 +71,7 @@ std::string Summary(const Evaluation& design, DecimalMark mark) {
   Add(text, "D", WithDecimalMark(design.dText, mark) + " mm");
   Add(text, "L", WithDecimalMark(design.lText, mark) + " mm");
   Add(text, "L/D", WithDecimalMark(design.lengthOverD, mark));
+  AddWall(text, design, mark);
   return text;
 }
 
@@ -63,6 +87,10 @@ std::string Json(const Evaluation& design, const std::string* record) {
   object["L_over_D"] = Number(design.lengthOverD);
   object["status"] = StatusName(design.status);
   object["message"] = design.message;
+  for (const WallResult result : kWallResults) {
+    object[std::string(Info(result).name)] = Number(design.wallTexts[result]);
+  }
+  object[std::string(kWallMessageName)] = design.wallTexts.message;
   if (record != nullptr) object["record"] = *record;
   return object.dump(2) + '\n';
 }

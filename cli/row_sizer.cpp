@@ -1,5 +1,8 @@
 #include "row_sizer.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "brenmor/units.h"
 #include "failure.h"
 
@@ -8,8 +11,17 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kAddedColumns = {"F",        "D_mm",   "L_mm",
                                                            "L_over_D", "status", "message"};
+// The optional column whose cells choose each row's heads.
+constexpr std::string_view kHeadColumn = "head";
 
 std::string Letter(Field field) { return std::string(Info(field).letter); }
+
+bool IsHeadColumn(std::string_view name) {
+  return name.size() == kHeadColumn.size() &&
+         std::equal(name.begin(), name.end(), kHeadColumn.begin(), [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == b;
+         });
+}
 
 }  // namespace
 
@@ -28,6 +40,11 @@ void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
       open != std::string_view::npos && name.ends_with(']')) {
     unit = TrimBlanks(name.substr(open + 1, name.size() - open - 2));
     name = TrimBlanks(name.substr(0, open));
+  }
+  if (IsHeadColumn(TrimBlanks(cell))) {
+    if (headColumn_) throw Failure(options_.inputName, "two columns are head");
+    headColumn_ = index;
+    return;
   }
   const std::optional<Field> field = FieldNamed(name);
   if (!field) return;
@@ -59,6 +76,8 @@ void RowSizer::CheckValues() const {
 void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const {
   for (std::size_t i = 0; i < columnCount_; ++i) out.Cell(batch.Cell(header, i));
   for (const std::string_view name : kAddedColumns) out.Cell(name);
+  for (const WallResult result : kWallResults) out.Cell(Info(result).name);
+  out.Cell(kWallMessageName);
   out.EndRow();
 }
 
@@ -73,6 +92,17 @@ bool RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter
               " fields, the header has ", std::to_string(columnCount_)}));
   }
   Quantities given;
+  WallOptions wall = options_.wall;
+  if (const auto problem = ReadValues(batch, record, given, wall)) {
+    return Write(batch, record, out, Status::Error, *problem);
+  }
+  const Evaluation evaluation = Evaluate(given, wall);
+  return Write(batch, record, out, evaluation.status, evaluation.message, &evaluation);
+}
+
+// The row's values and heads; what is wrong with a cell when one cannot be read.
+std::optional<std::string> RowSizer::ReadValues(const RecordBatch& batch, const Record& record,
+                                                Quantities& given, WallOptions& wall) const {
   for (const Field field : kFields) {
     const auto f = static_cast<std::size_t>(field);
     if (!columns_[f]) {
@@ -81,14 +111,16 @@ bool RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter
     }
     const std::string_view text = batch.Cell(record, columns_[f]->index);
     const QuantityRead read = ReadQuantity(field, text, columns_[f]->unit, options_.mark);
-    if (read.error != ReadError::None) {
-      return Write(batch, record, out, Status::Error,
-                   Message(read.error, field, text, options_.mark));
-    }
+    if (read.error != ReadError::None) return Message(read.error, field, text, options_.mark);
     given[f] = read.quantity;
   }
-  const Evaluation evaluation = Evaluate(given);
-  return Write(batch, record, out, evaluation.status, evaluation.message, &evaluation);
+  if (!headColumn_) return std::nullopt;
+  const std::string_view head = TrimBlanks(batch.Cell(record, *headColumn_));
+  if (head.empty()) return std::nullopt;
+  const std::optional<HeadKind> kind = HeadKindNamed(head);
+  if (!kind) return Join({"head \"", head, "\": ", HeadKindProblem(head)});
+  wall.head = *kind;
+  return std::nullopt;
 }
 
 // A row that is too short or too long, or cut short by a fault, still
@@ -100,15 +132,18 @@ bool RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& 
   }
   const Evaluation none;
   const Evaluation& e = evaluation != nullptr ? *evaluation : none;
-  for (const std::string* number : {&e.fText, &e.dText, &e.lText, &e.lengthOverD}) {
+  const auto number = [&](const std::string& text) {
     if (options_.mark == DecimalMark::Point) {
-      out.Cell(*number);
+      out.Cell(text);
     } else {
-      out.Cell(WithDecimalMark(*number, options_.mark));
+      out.Cell(WithDecimalMark(text, options_.mark));
     }
-  }
+  };
+  for (const std::string* text : {&e.fText, &e.dText, &e.lText, &e.lengthOverD}) number(*text);
   out.Cell(StatusName(status));
   out.Cell(message);
+  for (const std::string& text : e.wallTexts.shown) number(text);
+  out.Cell(e.wallTexts.message);
   out.EndRow();
   return status == Status::Sized;
 }

@@ -1,6 +1,8 @@
 // One row of a list sized: its design values read from the columns the
 // header names, or given on the command line, evaluated as the window would,
-// and written back with F, D_mm, L_mm, L_over_D, status and message added.
+// and written back with F, D_mm, L_mm, L_over_D, status and message added,
+// then the wall and weight: t_shell_mm, t_head_mm, weight_empty_kg,
+// weight_water_kg, least_weight_D_mm and wall_message.
 #pragma once
 
 #include <array>
@@ -20,6 +22,9 @@ struct ListOptions {
   // A value for every row, from the command line, for a field that the
   // list has no column for.
   std::array<std::optional<Quantity>, 5> given;
+  // The heads, plate step and density of every row; a list's head column
+  // overrides the heads for its row.
+  WallOptions wall;
   std::string inputName = "-";                 // in messages about the list
   std::string outputName = "standard output";  // in messages about the result
   unsigned threads = std::thread::hardware_concurrency();
@@ -46,12 +51,15 @@ class RowSizer {
 
   void ReadColumn(std::string_view cell, std::size_t index);
   void CheckValues() const;
+  std::optional<std::string> ReadValues(const RecordBatch& batch, const Record& record,
+                                        Quantities& given, WallOptions& wall) const;
   bool Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
              std::string_view message, const Evaluation* evaluation = nullptr) const;
 
   const ListOptions& options_;
   std::size_t columnCount_;
   std::array<std::optional<Column>, 5> columns_;  // by field
+  std::optional<std::size_t> headColumn_;
 };
 
 }  // namespace brenmor::cli

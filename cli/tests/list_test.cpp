@@ -25,46 +25,55 @@ TEST_P(ListTest, WritesOneRowForEachRowRead) {
   EXPECT_EQ(ran.out, GetParam().output);
 }
 
-const std::string kAdded = "F,D_mm,L_mm,L_over_D,status,message";
+const std::string kAdded =
+    "F,D_mm,L_mm,L_over_D,status,message,t_shell_mm,t_head_mm,weight_empty_kg,weight_water_kg,"
+    "least_weight_D_mm,wall_message";
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, ListTest,
     testing::Values(
-        ListCase{"ExcelWithByteOrderMarkCrlfAndQuotes",
-                 {},
-                 "\xEF\xBB\xBFTag,Service,P,C,S,E,V\r\n"
-                 "V-101,\"Flash drum, \"\"hot\"\"\",100,0.0625,16000,0.8,1000\r\n"
-                 "\r\n"
-                 ",,,,,,\r\n"
-                 "V-102, spaced ,100,0.0625,16000,1,1000\r\n",
-                 0,
-                 "\xEF\xBB\xBFTag,Service,P,C,S,E,V," + kAdded + "\r\n" +
-                     "V-101,\"Flash drum, \"\"hot\"\"\",100,0.0625,16000,0.8,1000,"
-                     "0.125,1703,12446,7.31,sized,\r\n"
-                     "V-102, spaced ,100,0.0625,16000,1,1000,0.1,1765,11582,6.56,sized,\r\n"},
+        ListCase{
+            "ExcelWithByteOrderMarkCrlfAndQuotes",
+            {},
+            "\xEF\xBB\xBFTag,Service,P,C,S,E,V\r\n"
+            "V-101,\"Flash drum, \"\"hot\"\"\",100,0.0625,16000,0.8,1000\r\n"
+            "\r\n"
+            ",,,,,,\r\n"
+            "V-102, spaced ,100,0.0625,16000,1,1000\r\n",
+            0,
+            "\xEF\xBB\xBFTag,Service,P,C,S,E,V," + kAdded + "\r\n" +
+                "V-101,\"Flash drum, \"\"hot\"\"\",100,0.0625,16000,0.8,1000,"
+                "0.125,1703,12446,7.31,sized,,9.5,9.5,5481,33820,1570,\r\n"
+                "V-102, spaced "
+                ",100,0.0625,16000,1,1000,0.1,1765,11582,6.56,sized,,7.9,7.9,4444,32783,1648,\r\n"},
         ListCase{"HeaderUnitsAndCellUnits",
                  {},
                  "p [BAR],C[mm],S,E,V [m^3]\n10,3,16000,0.8,20\n145.038 psi,3,16000,0.8,20 m^3\n",
                  0,
                  "p [BAR],C[mm],S,E,V [m^3]," + kAdded + "\n" +
-                     "10,3,16000,0.8,20,0.096,1626,9629,5.92,sized,\n"
-                     "145.038 psi,3,16000,0.8,20 m^3,0.096,1626,9629,5.92,sized,\n"},
-        ListCase{"SemicolonsFromACommaLocale",
-                 {"--delimiter", ";", "E=0.8"},
-                 "Tag;P;C;S;V\nA, B;100;0.0625;16000;1000\nC;100;0,0625;16000;1000\n",
-                 1,
-                 "Tag;P;C;S;V;F;D_mm;L_mm;L_over_D;status;message\n"
-                 "A, B;100;0.0625;16000;1000;0.125;1703;12446;7.31;sized;\n"
-                 "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number; if "
-                 "\"\",\"\" is its decimal mark, give --decimal-comma\"\n"},
-        ListCase{"DecimalCommaReadAndWritten",
-                 {"--decimal-comma", "E=0,85"},
-                 "Tag;P [bar];C;S;V\nA;10,5;0,0625;16000;1000\nB;10.5;0,0625;16000;1000\n",
-                 1,
-                 "Tag;P [bar];C;S;V;F;D_mm;L_mm;L_over_D;status;message\n"
-                 "A;10,5;0,0625;16000;1000;0,179;1568;14682;9,37;sized;\n"
-                 "B;10.5;0,0625;16000;1000;;;;;error;\"P \"\"10.5\"\" is not a number with "
-                 "\"\",\"\" as the decimal mark\"\n"},
+                     "10,3,16000,0.8,20,0.096,1626,9629,5.92,sized,,12.7,12.7,5523,25523,1520,\n"
+                     "145.038 psi,3,16000,0.8,20 "
+                     "m^3,0.096,1626,9629,5.92,sized,,12.7,12.7,5523,25523,1520,\n"},
+        ListCase{
+            "SemicolonsFromACommaLocale",
+            {"--delimiter", ";", "E=0.8"},
+            "Tag;P;C;S;V\nA, B;100;0.0625;16000;1000\nC;100;0,0625;16000;1000\n",
+            1,
+            "Tag;P;C;S;V;F;D_mm;L_mm;L_over_D;status;message;"
+            "t_shell_mm;t_head_mm;weight_empty_kg;weight_water_kg;least_weight_D_mm;wall_message\n"
+            "A, B;100;0.0625;16000;1000;0.125;1703;12446;7.31;sized;;9.5;9.5;5481;33820;1570;\n"
+            "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number; if "
+            "\"\",\"\" is its decimal mark, give --decimal-comma\";;;;;;\n"},
+        ListCase{
+            "DecimalCommaReadAndWritten",
+            {"--decimal-comma", "E=0,85"},
+            "Tag;P [bar];C;S;V\nA;10,5;0,0625;16000;1000\nB;10.5;0,0625;16000;1000\n",
+            1,
+            "Tag;P [bar];C;S;V;F;D_mm;L_mm;L_over_D;status;message;"
+            "t_shell_mm;t_head_mm;weight_empty_kg;weight_water_kg;least_weight_D_mm;wall_message\n"
+            "A;10,5;0,0625;16000;1000;0,179;1568;14682;9,37;sized;;11,1;11,1;6824;35162;1449;\n"
+            "B;10.5;0,0625;16000;1000;;;;;error;\"P \"\"10.5\"\" is not a number with "
+            "\"\",\"\" as the decimal mark\";;;;;;\n"},
         ListCase{
             "StrayQuoteCostsOnlyItsRow",
             {},
@@ -72,36 +81,39 @@ INSTANTIATE_TEST_SUITE_P(
             "V-3,100,0.0625,16000,0.8,\"1000",
             1,
             "Tag,P,C,S,E,V," + kAdded + "\n" +
-                ",,,,,,,,,,error,line 2: a quoted cell has more text after its closing quote\n"
-                "V-2,100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,\n"
+                ",,,,,,,,,,error,line 2: a quoted cell has more text after its closing "
+                "quote,,,,,,\n"
+                "V-2,100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,,9.5,9.5,5481,33820,"
+                "1570,\n"
                 "V-3,100,0.0625,16000,0.8,,,,,,error,line 4: a quoted cell is not closed "
-                "before the end of the list\n"},
-        ListCase{"MalformedAndRefusedRowsKeepTheirPlace",
-                 {},
-                 "P,C,S,E,V,Note\n"
-                 "100,0.0625,16000,0.8\n"
-                 "100,0.0625,16000,0.8,1000,a,b\n"
-                 ",0.0625,16000,0.8,1000,empty\n"
-                 "inf,0.0625,16000,0.8,1000,junk\n"
-                 "0x10,0.0625,16000,0.8,1000,hex\n"
-                 "100,0.0625,16000,1.5,1000,E\n"
-                 "100,0,16000,0.8,1000,C\n"
-                 "100,0.0625,16000,0.8,1000,\"never\nclosed\n",
-                 1,
-                 "P,C,S,E,V,Note," + kAdded + "\n" +
-                     "100,0.0625,16000,0.8,,,,,,,error,\"line 2 has 4 fields, the header has 6\"\n"
-                     "100,0.0625,16000,0.8,1000,a,,,,,error,\"line 3 has 7 fields, the header "
-                     "has 6\"\n"
-                     ",0.0625,16000,0.8,1000,empty,,,,,error,P is empty\n"
-                     "inf,0.0625,16000,0.8,1000,junk,,,,,error,\"P \"\"inf\"\" is not a number\"\n"
-                     "0x10,0.0625,16000,0.8,1000,hex,,,,,error,\"P \"\"0x10\"\": x10 is not psi, "
-                     "bar or atm\"\n"
-                     "100,0.0625,16000,1.5,1000,E,,,,,refused,E must be less than 1\n"
-                     "100,0,16000,0.8,1000,C,,,,,refused,The correlation needs a corrosion "
-                     "allowance above 0\n"
-                     "100,0.0625,16000,0.8,1000,,,,,,error,line 9: a quoted "
-                     "cell is not closed before the end of the list\n"
-                     "closed,,,,,,,,,,error,\"line 10 has 1 fields, the header has 6\"\n"}),
+                "before the end of the list,,,,,,\n"},
+        ListCase{
+            "MalformedAndRefusedRowsKeepTheirPlace",
+            {},
+            "P,C,S,E,V,Note\n"
+            "100,0.0625,16000,0.8\n"
+            "100,0.0625,16000,0.8,1000,a,b\n"
+            ",0.0625,16000,0.8,1000,empty\n"
+            "inf,0.0625,16000,0.8,1000,junk\n"
+            "0x10,0.0625,16000,0.8,1000,hex\n"
+            "100,0.0625,16000,1.5,1000,E\n"
+            "100,0,16000,0.8,1000,C\n"
+            "100,0.0625,16000,0.8,1000,\"never\nclosed\n",
+            1,
+            "P,C,S,E,V,Note," + kAdded + "\n" +
+                "100,0.0625,16000,0.8,,,,,,,error,\"line 2 has 4 fields, the header has 6\",,,,,,\n"
+                "100,0.0625,16000,0.8,1000,a,,,,,error,\"line 3 has 7 fields, the header "
+                "has 6\",,,,,,\n"
+                ",0.0625,16000,0.8,1000,empty,,,,,error,P is empty,,,,,,\n"
+                "inf,0.0625,16000,0.8,1000,junk,,,,,error,\"P \"\"inf\"\" is not a number\",,,,,,\n"
+                "0x10,0.0625,16000,0.8,1000,hex,,,,,error,\"P \"\"0x10\"\": x10 is not psi, "
+                "bar or atm\",,,,,,\n"
+                "100,0.0625,16000,1.5,1000,E,,,,,refused,E must be less than 1,,,,,,\n"
+                "100,0,16000,0.8,1000,C,,,,,refused,The correlation needs a corrosion "
+                "allowance above 0,,,,,,\n"
+                "100,0.0625,16000,0.8,1000,,,,,,error,line 9: a quoted "
+                "cell is not closed before the end of the list,,,,,,\n"
+                "closed,,,,,,,,,,error,\"line 10 has 1 fields, the header has 6\",,,,,,\n"}),
     CaseName());
 
 struct BadListCase {
@@ -159,12 +171,11 @@ TEST(LongListTest, KeepsEveryRowAndItsLine) {
   const Ran ran = RunBrenmorSize({"--csv", "-"}, input);
   EXPECT_EQ(ran.status, 1);
   EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1 + kRows + spanning + 1);
-  EXPECT_NE(
-      ran.out.find("\"V-4998\nspare\",100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,\n"
-                   "V-4999,"),
-      std::string::npos);
+  EXPECT_NE(ran.out.find("\"V-4998\nspare\",100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,,"
+                         "9.5,9.5,5481,33820,1570,\nV-4999,"),
+            std::string::npos);
   EXPECT_TRUE(ran.out.ends_with("error,\"line " + std::to_string(line + 1) +
-                                " has 2 fields, the header has 6\"\n"))
+                                " has 2 fields, the header has 6\",,,,,,\n"))
       << ran.out.substr(ran.out.size() - 200);
 }
 

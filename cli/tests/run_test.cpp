@@ -151,8 +151,9 @@ TEST(OutputFileTest, AppearsOnlyWhole) {
   std::ifstream written(out);
   const std::string text{std::istreambuf_iterator<char>(written), {}};
   EXPECT_EQ(text,
-            "Tag,P,C,S,V,F,D_mm,L_mm,L_over_D,status,message\n"
-            "A,100,0.0625,16000,1000,0.125,1703,12446,7.31,sized,\n");
+            "Tag,P,C,S,V,F,D_mm,L_mm,L_over_D,status,message,t_shell_mm,t_head_mm,"
+            "weight_empty_kg,weight_water_kg,least_weight_D_mm,wall_message\n"
+            "A,100,0.0625,16000,1000,0.125,1703,12446,7.31,sized,,9.5,9.5,5481,33820,1570,\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2) << "no temporary left";
   std::filesystem::remove_all(dir);
 }

@@ -27,7 +27,7 @@ void Refuse(Evaluation& evaluation, std::string message) {
 }
 
 // The sizing of committed values and the texts the output boxes show.
-void SizeCommitted(Evaluation& evaluation) {
+void SizeCommitted(Evaluation& evaluation, const WallOptions& wall) {
   const DesignValues v = evaluation.Values();
   evaluation.sizing = SizeDesign(v.P, v.C, v.S, v.E, v.V);
   const Sizing& sizing = evaluation.sizing;
@@ -36,6 +36,8 @@ void SizeCommitted(Evaluation& evaluation) {
   evaluation.dText = FormatRounded(sizing.size.D, 0);
   evaluation.lText = FormatRounded(sizing.size.L, 0);
   evaluation.lengthOverD = LengthOverDiameterText(sizing.size);
+  evaluation.wall = WallOf(v, sizing.size, wall);
+  evaluation.wallTexts = TextsOf(evaluation.wall);
 }
 
 }  // namespace
@@ -78,7 +80,7 @@ Quantities InBaseUnits(const DesignValues& v) {
   return {{{v.P, 0}, {v.C, 0}, {v.S, 0}, {v.E, 0}, {v.V, 0}}};
 }
 
-Evaluation Evaluate(const Quantities& given) {
+Evaluation Evaluate(const Quantities& given, const WallOptions& wall) {
   Evaluation evaluation;
   for (const Field field : kFields) {
     const Quantity& q = given[static_cast<std::size_t>(field)];
@@ -95,7 +97,7 @@ Evaluation Evaluate(const Quantities& given) {
       Refuse(evaluation, Message(error, field));
     }
   }
-  if (!evaluation.refusedField) SizeCommitted(evaluation);
+  if (!evaluation.refusedField) SizeCommitted(evaluation, wall);
   return evaluation;
 }
 

@@ -133,12 +133,21 @@ NumberRead ReadNumber(std::string_view text) {
 
 double ParseValue(std::string_view text) { return ReadNumber(text).value; }
 
-double RoundTo(double x, int decimals) {
-  // Exact powers of ten for the decimals the window uses, without a pow call.
+namespace {
+
+// 10^decimals: exact from a table for the decimals the window and the lists
+// use, without a pow call on every number.
+double PowerOfTen(int decimals) {
   static constexpr std::array<double, 8> kScales = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7};
-  const double scale = decimals >= 0 && decimals < static_cast<int>(kScales.size())
-                           ? kScales[static_cast<std::size_t>(decimals)]
-                           : std::pow(10.0, decimals);
+  return decimals >= 0 && decimals < static_cast<int>(kScales.size())
+             ? kScales[static_cast<std::size_t>(decimals)]
+             : std::pow(10.0, decimals);
+}
+
+}  // namespace
+
+double RoundTo(double x, int decimals) {
+  const double scale = PowerOfTen(decimals);
   const double scaled = x * scale;
   // From 2^53 up the doubles around x lie farther apart than 10^-decimals:
   // x is as rounded as it can be, and scaling back could only lose bits (or
@@ -278,17 +287,31 @@ std::string FormatFixed(double x, int decimals) {
   if (!(std::fabs(rounded) < 1e15)) return FormatValue(rounded);
   // The rounded value is a whole number of steps of 10^-decimals: that
   // number, with the point set in, is its exact text.
-  const double scale = std::pow(10.0, decimals);
+  const double scale = PowerOfTen(decimals);
   if (!(std::fabs(rounded) * scale < 0x1p53)) {
     return fmt::format(FMT_COMPILE("{:.{}f}"), rounded, decimals);  // steps no double can count
   }
   const auto steps = static_cast<long long>(std::nearbyint(std::fabs(rounded) * scale));
-  std::string digits = fmt::format(FMT_COMPILE("{}"), steps);
-  if (digits.size() <= static_cast<std::size_t>(decimals)) {
-    digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+  // Below 2^53 there are at most 16 digits, the point, a sign and the zeros
+  // before a small number's decimals.
+  std::array<char, 48> digits{};
+  const std::size_t count = static_cast<std::size_t>(
+      fmt::format_to(digits.data(), FMT_COMPILE("{}"), steps) - digits.data());
+  const auto places = static_cast<std::size_t>(std::max(decimals, 0));
+  const std::size_t whole = count > places ? count - places : 1;
+  std::string text;
+  text.reserve(whole + places + 2);
+  if (rounded < 0 && steps != 0) text += '-';
+  if (count > places) {
+    text.append(digits.data(), whole);
+  } else {
+    text += '0';
   }
-  if (decimals > 0) digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, '.');
-  return rounded < 0 && steps != 0 ? '-' + digits : digits;
+  if (places == 0) return text;
+  text += '.';
+  text.append(places - std::min(count, places), '0');
+  text.append(digits.data() + count - std::min(count, places), std::min(count, places));
+  return text;
 }
 
 }  // namespace brenmor

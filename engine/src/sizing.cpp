@@ -60,6 +60,11 @@ std::optional<double> CalcF(double P, double C, double S, double E) {
   return F;
 }
 
+double CylinderLength(double V, double D) {
+  const double metres = D / kMmPerMetre;
+  return ((4 * V) / kCubicFeetPerCubicMetre) / (metres * metres * kPi) * kMmPerMetre;
+}
+
 VesselSize SizeVessel(double F, double V) {
   // The first breakpoint not below F ends the segment, and F <= 0.01 always
   // takes the first one. The breakpoints rise, so it comes right after those
@@ -75,8 +80,7 @@ VesselSize SizeVessel(double F, double V) {
   const double Dlo = RowDiameter(lo, V);
   const double Dhi = RowDiameter(hi, V);
   const double D = Dlo + (F - lo.Ft) * ((Dhi - Dlo) / (hi.Ft - lo.Ft));
-  const double metres = D / kMmPerMetre;
-  const double L = ((4 * V) / kCubicFeetPerCubicMetre) / (metres * metres * kPi) * kMmPerMetre;
+  const double L = CylinderLength(V, D);
   VesselSize size{SizingError::None, D, L, static_cast<int>(i) + 1, Dlo, Dhi};
 
   // One test for the common case, so that the checks stay off the critical

@@ -13,6 +13,7 @@
 #include "brenmor/form.h"
 #include "brenmor/quantity.h"
 #include "brenmor/sizing.h"
+#include "brenmor/wall.h"
 
 namespace brenmor {
 
@@ -65,6 +66,8 @@ struct Evaluation {
   std::string dText;        // diameter, whole mm; empty when refused
   std::string lText;        // length, whole mm; empty when refused
   std::string lengthOverD;  // L/D to 2 decimals; empty when refused
+  Wall wall;                // the wall and weight of the sized vessel
+  WallTexts wallTexts;      // as shown; empty when not worked out
 
   // The committed values, 0 where one was not taken, with F and D when
   // they were worked out.
@@ -77,8 +80,9 @@ using Quantities = std::array<Quantity, 5>;
 // Committed values as quantities in their base units.
 Quantities InBaseUnits(const DesignValues& values);
 
-// Commits every value and, when all were taken, calculates.
-Evaluation Evaluate(const Quantities& given);
+// Commits every value and, when all were taken, calculates, and works out
+// the wall of a sized vessel.
+Evaluation Evaluate(const Quantities& given, const WallOptions& wall = {});
 
 // L/D of a sized vessel, to 2 decimals.
 std::string LengthOverDiameterText(const VesselSize& size);

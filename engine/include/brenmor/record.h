@@ -6,13 +6,15 @@
 #include <string>
 
 #include "brenmor/evaluation.h"
+#include "brenmor/wall.h"
 
 namespace brenmor {
 
 // The record of calculating the committed values: F, the breakpoints around
 // it, the two row diameters, the interpolated D and the length, each with the
 // numbers that went in; a refusal says where the design left the correlation
-// and gives the window's message.
-std::string CalculationRecord(const DesignValues& values);
+// and gives the window's message. A sized vessel's record goes on with its
+// wall and weight, with `wall`'s heads, plate step and density.
+std::string CalculationRecord(const DesignValues& values, const WallOptions& wall = {});
 
 }  // namespace brenmor

@@ -52,6 +52,10 @@ struct Sizing {
 // when the divisor is 0 or any step is not finite.
 std::optional<double> CalcF(double P, double C, double S, double E);
 
+// The length, mm, of a cylinder of diameter D (mm) that holds V (ft^3), by
+// the correlation's own factors.
+double CylinderLength(double V, double D);
+
 // Diameter and length of the vessel of volume V (ft^3) at factor F,
 // interpolated linearly in F between the two breakpoints around it. Below
 // F = 0 the first segment is extended.

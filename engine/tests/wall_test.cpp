@@ -1,0 +1,255 @@
+#include "brenmor/wall.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "brenmor/evaluation.h"
+#include "brenmor/record.h"
+#include "case_name.h"
+
+namespace brenmor {
+namespace {
+
+struct HandbookCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const HandbookCase& c) { return os << c.name; }
+  double P;
+  HeadKind head;
+  WallTexts expected;
+  const char* percentOfLeast;
+};
+
+class HandbookTest : public testing::TestWithParam<HandbookCase> {};
+
+// The handbook's optimum-vessel example: 1,500 ft^3, C = 0.125 in and
+// S E = 17,000 psi. The 300 psig shell was worked by hand: R = 36.536 in,
+// t1 = 0.652 in, 0.777 in with C, 13/16 in of plate; 15058.2 kg of shell and
+// 614.3 kg a head.
+TEST_P(HandbookTest, GivesTheWallAndWeight) {
+  const HandbookCase& c = GetParam();
+  WallOptions options;
+  options.head = c.head;
+  const Wall wall = WallOf({c.P, 0.125, 17000, 1, 1500}, options);
+  ASSERT_EQ(wall.error, WallError::None);
+  const WallTexts texts = TextsOf(wall);
+  EXPECT_EQ(texts.shown, c.expected.shown);
+  EXPECT_EQ(texts.message, "");
+  EXPECT_EQ(PercentOfLeastText(wall), c.percentOfLeast);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Moss, HandbookTest,
+    testing::Values(HandbookCase{"Ellipsoidal150",
+                                 150,
+                                 HeadKind::Ellipsoidal,
+                                 {{"12.7", "12.7", "9008", "51516", "1976"}, ""},
+                                 "100.26"},
+                    HandbookCase{"Ellipsoidal300",
+                                 300,
+                                 HeadKind::Ellipsoidal,
+                                 {{"20.6", "20.6", "16287", "58795", "1701"}, ""},
+                                 "100.24"},
+                    HandbookCase{"Hemispherical300",
+                                 300,
+                                 HeadKind::Hemispherical,
+                                 {{"20.6", "12.7", "16145", "58652", "1800"}, ""},
+                                 "100.02"}),
+    CaseName());
+
+// Over the correlation's range: F from 0 to 3 and V from 10 to 100,000 ft^3.
+TEST(LeastWeightTest, IsATrueMinimumAndNeverAboveTheDesign) {
+  int worked = 0;
+  for (double F = 0; F <= 3; F += 0.05) {
+    for (double V = 10; V <= 100000; V *= 1.5) {
+      for (const HeadKind head : kHeadKinds) {
+        const DesignValues v{F * 0.125 * 17000, 0.125, 17000, 1, V};
+        WallOptions options;
+        options.head = head;
+        const Wall wall = WallOf(v, options);
+        const std::string where = "F " + std::to_string(F) + ", V " + std::to_string(V);
+        if (wall.error != WallError::None) {
+          EXPECT_EQ(wall.error, WallError::ShellPressureLimit) << where;
+          continue;
+        }
+        ++worked;
+        const auto weight = [&](double D) { return MinimumThicknessWeight(v, options, D); };
+        EXPECT_LT(wall.leastKg, weight(wall.leastD - 0.1)) << where;
+        EXPECT_LT(wall.leastKg, weight(wall.leastD + 0.1)) << where;
+        EXPECT_LE(wall.leastKg, wall.designKg) << where;
+        EXPECT_GE(PercentOfLeast(wall), 100) << where;
+        EXPECT_LE(wall.shell.minimum, wall.shell.nominal) << where;
+        EXPECT_LT(wall.shell.nominal - wall.shell.minimum, 1.0 / 16) << where;
+      }
+    }
+  }
+  EXPECT_GT(worked, 1000);
+}
+
+TEST(WeightCurveTest, SpansHalfToTwiceTheLeastAndBottomsThere) {
+  const DesignValues v{300, 0.125, 17000, 1, 1500};
+  const Wall wall = WallOf(v);
+  const std::vector<WeightPoint> curve = WeightCurve(v, wall);
+  ASSERT_EQ(curve.size(), 41U);
+  EXPECT_DOUBLE_EQ(curve.front().D, wall.leastD / 2);
+  EXPECT_DOUBLE_EQ(curve.back().D, wall.leastD * 2);
+  for (const WeightPoint& p : curve) EXPECT_GE(p.kg, wall.leastKg) << p.D;
+  EXPECT_TRUE(WeightCurve(v, WallOf({-1, 0.125, 17000, 1, 1500})).empty());
+}
+
+struct LimitCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const LimitCase& c) { return os << c.name; }
+  double P;
+  double density;
+  WallError error;
+  const char* message;
+};
+
+class WallLimitTest : public testing::TestWithParam<LimitCase> {};
+
+// With S E = 1000 psi and C = 1 in. The shell's t1 = P R / (S E - 0.6 P)
+// reaches R / 2 at P = S E / 2.6, just below 0.385 S E.
+TEST_P(WallLimitTest, RefusesExactlyAtTheLimits) {
+  const LimitCase& c = GetParam();
+  WallOptions options;
+  options.density = c.density;
+  const Evaluation e = Evaluate(InBaseUnits({c.P, 1, 1000, 1, 1000}), options);
+  ASSERT_EQ(e.status, Status::Sized) << "D and L stay sized";
+  EXPECT_EQ(e.wall.error, c.error);
+  EXPECT_EQ(e.wallTexts.message, c.message);
+  EXPECT_EQ(e.wallTexts[WallResult::EmptyWeight].empty(), c.error != WallError::None);
+}
+
+constexpr double kHalfRadiusP = 1000 / 2.6;
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, WallLimitTest,
+    testing::Values(
+        LimitCase{"NoPressure", 0, 7850, WallError::None, ""},
+        LimitCase{"Vacuum", -1, 7850, WallError::Vacuum,
+                  "The wall is worked out for internal pressure only, and P is below 0"},
+        LimitCase{"JustBelowHalfRadius", kHalfRadiusP*(1 - 1e-12), 7850, WallError::None, ""},
+        LimitCase{"JustAboveHalfRadius", kHalfRadiusP*(1 + 1e-12), 7850,
+                  WallError::ShellThicknessLimit,
+                  "The shell's t is above R / 2, where the thin-wall shell formulas end"},
+        LimitCase{"AtThePressureLimit", 385, 7850, WallError::ShellThicknessLimit,
+                  "The shell's t is above R / 2, where the thin-wall shell formulas end"},
+        LimitCase{"AboveThePressureLimit", 385 * (1 + 1e-12), 7850, WallError::ShellPressureLimit,
+                  "P is above 0.385 S E, where the thin-wall shell formulas end"},
+        LimitCase{"NoDensity", 100, 0, WallError::DensityNotPositive,
+                  "The density must be a number above 0"},
+        LimitCase{"InfiniteDensity", 100, INFINITY, WallError::DensityNotPositive,
+                  "The density must be a number above 0"}),
+    CaseName());
+
+struct PlateCase {
+  const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const PlateCase& c) { return os << c.name; }
+  double C;  // in, at P = 0, so the plate is the least, 1/16 in, plus C
+  PlateStep step;
+  const char* shown;
+};
+
+class PlateStepTest : public testing::TestWithParam<PlateCase> {};
+
+TEST_P(PlateStepTest, RoundsTheMinimumUpToTheStep) {
+  WallOptions options;
+  options.step = GetParam().step;
+  const Wall wall = WallOf({0, GetParam().C, 16000, 1, 1000}, options);
+  EXPECT_EQ(TextsOf(wall)[WallResult::ShellThickness], GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, PlateStepTest,
+    testing::Values(PlateCase{"OnASixteenth", 1.0 / 16, PlateStep::Sixteenth, "3.2"},
+                    PlateCase{"AboveASixteenth", 0.07, PlateStep::Sixteenth, "4.8"},
+                    PlateCase{"ToTheNextMillimetre", 1.0 / 16, PlateStep::Millimetre, "4.0"},
+                    // 1/16 in plus C is 4 mm, give or take the last bit.
+                    PlateCase{"OnAMillimetre", (4 - 1.5875) / 25.4, PlateStep::Millimetre, "4.0"}),
+    CaseName());
+
+TEST(WallNamesTest, ReadInAnyCase) {
+  EXPECT_EQ(HeadKindNamed("Hemispherical"), HeadKind::Hemispherical);
+  EXPECT_EQ(HeadKindNamed("ELLIPSOIDAL"), HeadKind::Ellipsoidal);
+  EXPECT_EQ(HeadKindNamed("dished"), std::nullopt);
+  EXPECT_EQ(PlateStepNamed("1MM"), PlateStep::Millimetre);
+  EXPECT_EQ(PlateStepNamed("1/16in"), PlateStep::Sixteenth);
+  EXPECT_EQ(PlateStepNamed("2mm"), std::nullopt);
+  EXPECT_EQ(HeadKindProblem("flat"), "flat is not ellipsoidal or hemispherical");
+  EXPECT_EQ(PlateStepProblem("2mm"), "2mm is not 1/16in or 1mm");
+}
+
+// The numbers on a line of the record, in order.
+std::vector<double> NumbersOn(const std::string& line) {
+  static const std::regex number(R"(-?\d+(\.\d+)?(E[-+]\d+)?)");
+  std::vector<double> numbers;
+  for (std::sregex_iterator it(line.begin(), line.end(), number), end; it != end; ++it) {
+    numbers.push_back(std::stod(it->str()));
+  }
+  return numbers;
+}
+
+// Each "= numbers" line of a formula, and the result on the line after it.
+struct Worked {
+  std::vector<double> inputs;
+  double result;
+  int decimals;
+};
+std::vector<Worked> FormulasIn(const std::string& record) {
+  std::vector<std::string> lines;
+  std::istringstream in(record);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  std::vector<Worked> formulas;
+  static const std::regex result(R"(^ +=\s(-?\d+)\.?(\d*) (in|kg)$)");
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    std::smatch m;
+    if (!std::regex_match(lines[i], m, result)) continue;
+    formulas.push_back({NumbersOn(lines[i - 1]), std::stod(m[1].str() + "." + m[2].str() + "0"),
+                        static_cast<int>(m[2].length())});
+  }
+  return formulas;
+}
+
+// A checker redoing the record's sums with the numbers it prints, in the
+// order it prints them: t1, t2, the head's t, the shell's and a head's
+// weight.
+TEST(WallRecordTest, HandNumbersAgreeToTheDigitsShown) {
+  const std::string record = CalculationRecord({300, 0.125, 17000, 1, 1500});
+  const std::vector<Worked> f = FormulasIn(record);
+  ASSERT_EQ(f.size(), 5U) << record;
+  const auto agrees = [](const Worked& w, double byHand) {
+    EXPECT_NEAR(byHand, w.result, 0.5 * std::pow(10, -w.decimals)) << w.result;
+  };
+  const auto& t1 = f[0].inputs;  // P x R / (S x E - 0.6 x P)
+  agrees(f[0], t1[0] * t1[1] / (t1[2] * t1[3] - t1[4] * t1[5]));
+  const auto& t2 = f[1].inputs;  // P x R / (2 x S x E + 0.4 x P)
+  agrees(f[1], t2[0] * t2[1] / (t2[2] * t2[3] * t2[4] + t2[5] * t2[6]));
+  const auto& th = f[2].inputs;  // P x Dc / (2 x S x E - 0.2 x P)
+  agrees(f[2], th[0] * th[1] / (th[2] * th[3] * th[4] - th[5] * th[6]));
+  const auto& ws = f[3].inputs;  // rho x pi x (D + tn) x tn x L
+  agrees(f[3], ws[0] * ws[1] * (ws[2] + ws[3]) * ws[4] * ws[5]);
+  const auto& wh = f[4].inputs;  // rho x k x (D + tn)^2 x tn
+  agrees(f[4], wh[0] * wh[1] * (wh[2] + wh[3]) * (wh[2] + wh[3]) * wh[5]);
+  for (const char* line : {"  P <= 0.385 x S x E = 0.385 x 17000 x 1 = 6545 psi: 300 psi, holds",
+                           "  t <= R / 2: 0.652 <= 18.2682113889077 in, holds",
+                           "  empty = shell + 2 x head = 15058.2 + 2 x 614.3 = 16286.9 kg, shown "
+                           "16287 kg, 35906 lb"}) {
+    EXPECT_NE(record.find(std::string(line) + '\n'), std::string::npos) << line;
+  }
+}
+
+TEST(WallRecordTest, SaysWhyAWallWasNotWorkedOut) {
+  const std::string record = CalculationRecord({-400, 0.0625, 16000, 0.8, 1000});
+  EXPECT_NE(record.find("  P >= 0: -400 psi, fails\n"), std::string::npos) << record;
+  EXPECT_NE(record.find("Wall not worked out: The wall is worked out for internal pressure only"),
+            std::string::npos);
+  EXPECT_EQ(record.find("Empty weight"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brenmor

@@ -138,6 +138,10 @@ TEST_P(BadListTest, IsAUsageErrorWithNothingWritten) {
 INSTANTIATE_TEST_SUITE_P(
     Lists, BadListTest,
     testing::Values(BadListCase{"Empty", {}, "\n\n", "the list has no header line"},
+                    BadListCase{"TwoHeadColumns",
+                                {},
+                                "P,C,S,E,V,Head,head\n",
+                                "two columns are head"},
                     BadListCase{"MissingColumn",
                                 {},
                                 "P,C,S,E\n",

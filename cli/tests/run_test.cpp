@@ -102,6 +102,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--csv", "-", "--decimal-comma", "--delimiter", ","},
                   "--decimal-comma needs a delimiter other than ','"},
         UsageCase{"ReadErrorNamesTheList", {"--csv", "/"}, "/: Is a directory"},
+        UsageCase{"UnknownHead", {"--head", "flat"}, "--head flat is not ellipsoidal or"},
+        UsageCase{"UnknownPlateStep", {"--plate-step", "2mm"}, "--plate-step 2mm is not 1/16in or"},
+        UsageCase{"NoDensity", {"--density", "0"}, "--density \"0\": The density must be a"},
+        UsageCase{"DensityWithAUnit", {"--density", "7850kg"}, "--density \"7850kg\""},
         UsageCase{
             "OutputInNoFolder", {"-o", "/nonexistent/out.csv"}, "/nonexistent/out.csv: No such"}),
     CaseName());
@@ -125,6 +129,30 @@ TEST(JsonTest, HasTheFieldsOfAListRow) {
   EXPECT_TRUE(refused["D_mm"].is_null());
   EXPECT_EQ(refused["status"], "refused");
   EXPECT_EQ(refused["message"], "E must be less than 1");
+  EXPECT_TRUE(refused["t_shell_mm"].is_null());
+  EXPECT_EQ(refused["wall_message"], "");
+}
+
+// The wall's options reach the engine; a refused wall leaves D and L sized.
+TEST(JsonTest, HasTheWallAndWeight) {
+  const auto run = [](std::vector<std::string> args) {
+    args.insert(args.begin(), "--json");
+    return nlohmann::json::parse(RunBrenmorSize(args).out);
+  };
+  const nlohmann::json steel = run({"P=300", "C=0.125", "S=17000", "E=1", "V=1500"});
+  EXPECT_EQ(steel["t_shell_mm"], 20.6);
+  EXPECT_EQ(steel["weight_empty_kg"], 16287);
+  EXPECT_EQ(steel["least_weight_D_mm"], 1701);
+  const nlohmann::json options = run({"P=300", "C=0.125", "S=17000", "E=1", "V=1500", "--head",
+                                      "hemispherical", "--plate-step", "1mm", "--density", "8000"});
+  EXPECT_EQ(options["t_shell_mm"], 20.0);
+  EXPECT_EQ(options["t_head_mm"], 12.0);
+  EXPECT_EQ(options["weight_empty_kg"], 15912) << "15614 kg at 7850 kg/m^3, times 8000 / 7850";
+  const nlohmann::json thick = run({"P=500", "C=1", "S=1000", "E=1"});
+  EXPECT_EQ(thick["status"], "sized");
+  EXPECT_EQ(thick["D_mm"], 1256);
+  EXPECT_TRUE(thick["weight_water_kg"].is_null());
+  EXPECT_EQ(thick["wall_message"], "P is above 0.385 S E, where the thin-wall shell formulas end");
 }
 
 TEST(HelpTest, HelpAndVersionSucceed) {

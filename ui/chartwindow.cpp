@@ -1,10 +1,13 @@
 #include "chartwindow.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
@@ -128,6 +131,72 @@ class ChartView : public QWidget {
   brenmor::Chart chart_;
 };
 
+// The weight against the diameter, as the engine lays it out.
+class WeightView : public QWidget {
+ public:
+  explicit WeightView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picWeight"));
+    setMinimumSize(260, 200);
+    setFocusPolicy(Qt::StrongFocus);
+  }
+
+  void setPlot(brenmor::WeightPlot plot) {
+    plot_ = std::move(plot);
+    setAccessibleName(ToQString(plot_.axisTitles[1]));
+    setAccessibleDescription(ToQString(plot_.description));
+    update();
+  }
+  const brenmor::WeightPlot& plot() const { return plot_; }
+
+ protected:
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor accent = palette().color(QPalette::Highlight);
+    p.fillRect(rect(), palette().color(QPalette::Base));
+    const QRectF plot = QRectF(rect()).adjusted(56, 24, -16, -40);
+    p.setPen(ink);
+    p.drawRect(plot);
+    const auto at = [&](brenmor::ChartPoint c) {
+      return QPointF(plot.left() + c.x * plot.width(), plot.bottom() - c.y * plot.height());
+    };
+    for (const brenmor::ChartTick& t : plot_.diameterTicks) {
+      const double x = plot.left() + t.at * plot.width();
+      p.drawText(QRectF(x - 40, plot.bottom() + 4, 80, 16), Qt::AlignHCenter, ToQString(t.label));
+    }
+    for (const brenmor::ChartTick& t : plot_.weightTicks) {
+      const double y = plot.bottom() - t.at * plot.height();
+      p.drawText(QRectF(0, y - 8, plot.left() - 4, 16), Qt::AlignRight | Qt::AlignVCenter,
+                 ToQString(t.label));
+    }
+    p.drawText(QRectF(0, height() - 18, width(), 16), Qt::AlignHCenter,
+               ToQString(plot_.axisTitles[0]));
+    p.drawText(QRectF(4, 4, width(), 16), Qt::AlignLeft, ToQString(plot_.axisTitles[1]));
+    if (plot_.curve.empty()) {
+      p.drawText(plot.adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                 ToQString(plot_.note));
+      return;
+    }
+    QPolygonF curve;
+    for (const brenmor::ChartPoint& c : plot_.curve) curve << at(c);
+    p.drawPolyline(curve);
+    const QPointF least = at(*plot_.least);
+    p.drawLine(QPointF(least.x(), plot.bottom()), least);
+    p.drawText(QRectF(least.x() + 4, plot.bottom() - 18, 160, 16), Qt::AlignLeft,
+               ToQString(plot_.markLabels[1]));
+    const QPointF design = at(*plot_.design);
+    p.setPen(Qt::NoPen);
+    p.setBrush(accent);
+    p.drawEllipse(design, 4, 4);
+    p.setPen(ink);
+    p.drawText(design + QPointF(6, -8), ToQString(plot_.markLabels[0]));
+  }
+
+ private:
+  brenmor::WeightPlot plot_;
+};
+
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("frmChart"));
   setWindowTitle(ToQString(brenmor::kFormTexts.chartTitle));
@@ -140,17 +209,88 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   buttons->addStretch();
   buttons->addWidget(copy);
   buttons->addWidget(save);
+  auto* plots = new QHBoxLayout;
+  plots->addWidget(view_, 3);
+  plots->addWidget(createWallPanel(), 2);
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(view_, 1);
+  layout->addLayout(plots, 1);
   layout->addLayout(buttons);
   connect(copy, &QPushButton::clicked, this, &ChartWindow::cmdCopy_Click);
   connect(save, &QPushButton::clicked, this, &ChartWindow::cmdSave_Click);
-  resize(520, 420);
+  setTabOrder(view_, cmbHead_);
+  resize(900, 460);
+  setCalculated(std::nullopt);
 }
 
-void ChartWindow::setChart(brenmor::Chart chart) { view_->setChart(std::move(chart)); }
+// The figures, each with its caption as its name for a screen reader and
+// selectable from the keyboard, the two choices, and the weight curve.
+QWidget* ChartWindow::createWallPanel() {
+  auto* panel = new QWidget(this);
+  auto* form = new QFormLayout;
+  const auto choice = [&](const char* name, const QString& caption, const auto& options) {
+    auto* combo = new QComboBox(panel);
+    combo->setObjectName(QString::fromLatin1(name));
+    for (const auto option : options) combo->addItem(ToQString(brenmor::Caption(option)));
+    combo->setAccessibleName(caption);
+    form->addRow(caption, combo);
+    connect(combo, &QComboBox::currentIndexChanged, this, &ChartWindow::cmbWall_Click);
+    return combo;
+  };
+  cmbHead_ = choice("cmbHead", ToQString(brenmor::kFormTexts.headKind), brenmor::kHeadKinds);
+  cmbPlateStep_ =
+      choice("cmbPlateStep", ToQString(brenmor::kFormTexts.plateStep), brenmor::kPlateSteps);
+  static constexpr std::array<const char*, brenmor::kWallResults.size()> kNames = {
+      "tShell", "tHead", "weightEmpty", "weightWater", "leastWeightD"};
+  for (const brenmor::WallResult result : brenmor::kWallResults) {
+    const brenmor::WallResultInfo& info = brenmor::Info(result);
+    auto* value = new QLabel(panel);
+    value->setObjectName(QString::fromLatin1(kNames[static_cast<std::size_t>(result)]));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    value->setAccessibleName(ToQString(info.caption));
+    value->setToolTip(ToQString(info.help));
+    form->addRow(ToQString(info.caption), value);
+    wallValues_[static_cast<std::size_t>(result)] = value;
+  }
+  lblLeastWeight_ = new QLabel(panel);
+  lblLeastWeight_->setObjectName(QStringLiteral("wallMessage"));
+  lblLeastWeight_->setWordWrap(true);
+  lblLeastWeight_->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                           Qt::TextSelectableByKeyboard);
+  weightView_ = new WeightView(panel);
+  auto* column = new QVBoxLayout(panel);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->addLayout(form);
+  column->addWidget(lblLeastWeight_);
+  column->addWidget(weightView_, 1);
+  return panel;
+}
+
+void ChartWindow::setCalculated(const std::optional<brenmor::DesignValues>& calculated) {
+  calculated_ = calculated;
+  view_->setChart(calculated_ ? brenmor::ChartOf(*calculated_) : brenmor::EmptyChart());
+  showWall();
+}
+
+void ChartWindow::cmbWall_Click() { showWall(); }
+
+// The wall of the last design with the heads and plate step chosen here.
+void ChartWindow::showWall() {
+  brenmor::WallOptions options;
+  options.head = brenmor::kHeadKinds[static_cast<std::size_t>(cmbHead_->currentIndex())];
+  options.step = brenmor::kPlateSteps[static_cast<std::size_t>(cmbPlateStep_->currentIndex())];
+  const brenmor::Wall wall = calculated_ ? brenmor::WallOf(*calculated_, options) : brenmor::Wall{};
+  const brenmor::WallTexts texts = brenmor::TextsOf(wall);
+  for (const brenmor::WallResult result : brenmor::kWallResults) {
+    wallValues_[static_cast<std::size_t>(result)]->setText(
+        ToQString(brenmor::WithUnit(texts, result)));
+  }
+  lblLeastWeight_->setText(ToQString(brenmor::LeastWeightNote(wall)));
+  weightView_->setPlot(brenmor::WeightPlotOf(calculated_, wall));
+}
 
 const brenmor::Chart& ChartWindow::chart() const { return view_->chart(); }
+
+const brenmor::WeightPlot& ChartWindow::weightPlot() const { return weightView_->plot(); }
 
 // At the screen's density, so the image is as sharp as the window.
 void ChartWindow::cmdCopy_Click() {

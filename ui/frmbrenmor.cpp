@@ -303,7 +303,7 @@ void frmBrenmor::contextMenuEvent(QContextMenuEvent* event) {
 // use, so that start-up does not pay for it.
 void frmBrenmor::mnuShowChart_Click() {
   if (chart_ == nullptr) chart_ = new ChartWindow(this);
-  chart_->setChart(calculated_ ? brenmor::ChartOf(*calculated_) : brenmor::EmptyChart());
+  chart_->setCalculated(calculated_);
   chart_->show();
   chart_->raise();
   chart_->activateWindow();
@@ -355,7 +355,7 @@ void frmBrenmor::cmdCalc_Click() {
   txtD->setText(ToQString(calc.dText));
   txtL->setText(ToQString(calc.lText));
   calculated_ = state_.Values();
-  if (chart_ != nullptr) chart_->setChart(brenmor::ChartOf(*calculated_));
+  if (chart_ != nullptr) chart_->setCalculated(calculated_);
   if (calc.status != brenmor::Status::Sized) showMessage(calc.message);
 }
 

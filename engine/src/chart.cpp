@@ -8,6 +8,7 @@
 
 #include "brenmor/number_text.h"
 #include "factors.h"
+#include "svg_writer.h"
 
 namespace brenmor {
 namespace {
@@ -123,124 +124,44 @@ void PlaceDesign(Chart& chart, const Evaluation& e, const LogAxis& volumes,
                                     : "between the lines of F = " + lo.label + " and " + hi.label);
 }
 
-std::string Escaped(const std::string& text) {
-  std::string escaped;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        escaped += "&amp;";
-        break;
-      case '<':
-        escaped += "&lt;";
-        break;
-      case '>':
-        escaped += "&gt;";
-        break;
-      default:
-        escaped += c;
-    }
-  }
-  return escaped;
+// The chart's own marks, on the writer's plot area.
+void Ticks(SvgWriter& svg, const Chart& chart) {
+  for (const ChartTick& t : chart.volumeTicks) svg.Text(t.at, 0, "middle", t.label, 0, 14);
+  for (const ChartTick& t : chart.volumeTicksSI) svg.Text(t.at, 1, "middle", t.label, 0, -6);
+  for (const ChartTick& t : chart.diameterTicks) svg.Text(0, t.at, "end", t.label, -4, 3);
+  for (const ChartTick& t : chart.diameterTicksSI) svg.Text(1, t.at, "start", t.label, 4, 3);
+  const auto& titles = chart.axisTitles;
+  const double margin = SvgWriter::kMargin;
+  svg.Text(0.5, 0, "middle", titles[0], 0, 32);
+  svg.Text(0, 1, "start", titles[1], 8 - margin, -20);
+  svg.Text(0.5, 1, "middle", titles[2], 0, -28);
+  svg.Text(1, 1, "end", titles[3], margin - 8, -20);
 }
 
-// An SVG document of the plot: the plot area framed by margins for the
-// four axes' marks and titles, positions given as the chart's fractions.
-class SvgWriter {
- public:
-  using Attributes = std::initializer_list<std::pair<std::string_view, std::string>>;
+void Band(SvgWriter& svg, const std::array<ChartPoint, 4>& band, const std::string& accent) {
+  std::string points;
+  for (const ChartPoint& p : band) points += svg.Point(p) + ' ';
+  svg.Element("polygon", {{"points", points}, {"fill", accent}, {"fill-opacity", "0.15"}});
+}
 
-  SvgWriter(int width, int height)
-      : width_(width), height_(height), right_(width - kMargin), bottom_(height - kMargin) {}
+void Line(SvgWriter& svg, const ChartLine& line, const std::string& colour) {
+  svg.Segment(line.from, line.to, colour, line.strong ? "2" : "0.6");
+  if (line.labelled) svg.Text(1, line.to.y, "end", line.label, -3, -2);
+}
 
-  void Open(const std::string& ink, const std::string& description) {
-    text_ = R"(<svg xmlns="http://www.w3.org/2000/svg" font-family="sans-serif" font-size="10")";
-    text_ += Attribute("viewBox", "0 0 " + FormatValue(width_) + ' ' + FormatValue(height_));
-    text_ += Attribute("fill", ink) + Attribute("role", "img") + "><title>" + Escaped(description) +
-             "</title>";
+void Design(SvgWriter& svg, ChartPoint at, const std::vector<std::string>& label,
+            const std::string& paper, const std::string& accent) {
+  svg.Element("rect", {{"x", SvgWriter::Number(svg.X(at.x) + 6)},
+                       {"y", SvgWriter::Number(svg.Y(at.y) - 40)},
+                       {"width", "84"},
+                       {"height", "50"},
+                       {"fill", paper},
+                       {"fill-opacity", "0.85"}});
+  svg.Dot(at, accent);
+  for (std::size_t i = 0; i < label.size(); ++i) {
+    svg.Text(at.x, at.y, "start", label[i], 8, -30 + 12.0 * static_cast<double>(i));
   }
-  std::string Close() { return std::move(text_) + "</svg>"; }
-
-  void Element(std::string_view tag, Attributes attributes) {
-    ((text_ += '<') += tag);
-    for (const auto& [name, value] : attributes) text_ += Attribute(name, value);
-    text_ += "/>";
-  }
-
-  // Text at a place of the plot, or off it in the margins.
-  void Text(double x, double y, std::string_view anchor, const std::string& words, double dx = 0,
-            double dy = 0) {
-    text_ += "<text" + Attribute("x", Number(X(x) + dx)) + Attribute("y", Number(Y(y) + dy)) +
-             Attribute("text-anchor", std::string(anchor)) + '>' + Escaped(words) + "</text>";
-  }
-
-  void Frame(const std::string& ink) {
-    Element("rect", {{"x", Number(kMargin)},
-                     {"y", Number(kMargin)},
-                     {"width", Number(right_ - kMargin)},
-                     {"height", Number(bottom_ - kMargin)},
-                     {"fill", "none"},
-                     {"stroke", ink}});
-  }
-
-  void Ticks(const Chart& chart) {
-    for (const ChartTick& t : chart.volumeTicks) Text(t.at, 0, "middle", t.label, 0, 14);
-    for (const ChartTick& t : chart.volumeTicksSI) Text(t.at, 1, "middle", t.label, 0, -6);
-    for (const ChartTick& t : chart.diameterTicks) Text(0, t.at, "end", t.label, -4, 3);
-    for (const ChartTick& t : chart.diameterTicksSI) Text(1, t.at, "start", t.label, 4, 3);
-    const auto& titles = chart.axisTitles;
-    Text(0.5, 0, "middle", titles[0], 0, 32);
-    Text(0, 1, "start", titles[1], 8 - kMargin, -20);
-    Text(0.5, 1, "middle", titles[2], 0, -28);
-    Text(1, 1, "end", titles[3], kMargin - 8, -20);
-  }
-
-  void Band(const std::array<ChartPoint, 4>& band, const std::string& accent) {
-    std::string points;
-    for (const ChartPoint& p : band) points += Number(X(p.x)) + ',' + Number(Y(p.y)) + ' ';
-    Element("polygon", {{"points", points}, {"fill", accent}, {"fill-opacity", "0.15"}});
-  }
-
-  void Line(const ChartLine& line, const std::string& colour) {
-    Element("line", {{"x1", Number(X(line.from.x))},
-                     {"y1", Number(Y(line.from.y))},
-                     {"x2", Number(X(line.to.x))},
-                     {"y2", Number(Y(line.to.y))},
-                     {"stroke", colour},
-                     {"stroke-width", line.strong ? "2" : "0.6"}});
-    if (line.labelled) Text(1, line.to.y, "end", line.label, -3, -2);
-  }
-
-  void Design(ChartPoint at, const std::vector<std::string>& label, const std::string& paper,
-              const std::string& accent) {
-    Element("rect", {{"x", Number(X(at.x) + 6)},
-                     {"y", Number(Y(at.y) - 40)},
-                     {"width", "84"},
-                     {"height", "50"},
-                     {"fill", paper},
-                     {"fill-opacity", "0.85"}});
-    Element("circle",
-            {{"cx", Number(X(at.x))}, {"cy", Number(Y(at.y))}, {"r", "4"}, {"fill", accent}});
-    for (std::size_t i = 0; i < label.size(); ++i) {
-      Text(at.x, at.y, "start", label[i], 8, -30 + 12.0 * static_cast<double>(i));
-    }
-  }
-
- private:
-  static constexpr double kMargin = 56;
-
-  static std::string Number(double x) { return FormatRounded(x, 1); }
-  static std::string Attribute(std::string_view name, const std::string& value) {
-    return ' ' + std::string(name) + R"(=")" + Escaped(value) + '"';
-  }
-  double X(double at) const { return kMargin + at * (right_ - kMargin); }
-  double Y(double at) const { return bottom_ - at * (bottom_ - kMargin); }
-
-  int width_;
-  int height_;
-  double right_;
-  double bottom_;
-  std::string text_;
-};
+}
 
 }  // namespace
 
@@ -272,10 +193,10 @@ std::string ChartSvg(const Chart& chart, int width, int height, const std::strin
   svg.Open(ink, chart.description);
   svg.Element("rect", {{"width", "100%"}, {"height", "100%"}, {"fill", paper}});
   svg.Frame(ink);
-  svg.Ticks(chart);
-  if (chart.design) svg.Band(chart.band, accent);
-  for (const ChartLine& line : chart.lines) svg.Line(line, line.strong ? accent : ink);
-  if (chart.design) svg.Design(*chart.design, chart.designLabel, paper, accent);
+  Ticks(svg, chart);
+  if (chart.design) Band(svg, chart.band, accent);
+  for (const ChartLine& line : chart.lines) Line(svg, line, line.strong ? accent : ink);
+  if (chart.design) Design(svg, *chart.design, chart.designLabel, paper, accent);
   if (!chart.note.empty()) svg.Text(0.5, 0.97, "middle", chart.note);
   return svg.Close();
 }

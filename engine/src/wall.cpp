@@ -296,6 +296,11 @@ WallTexts TextsOf(const Wall& wall) {
   return texts;
 }
 
+std::string WithUnit(const WallTexts& texts, WallResult result) {
+  const std::string& shown = texts[result];
+  return shown.empty() ? shown : shown + ' ' + std::string(Info(result).unit);
+}
+
 bool IsDensity(double kgPerCubicMetre) {
   return kgPerCubicMetre > 0 && std::isfinite(kgPerCubicMetre);
 }

@@ -103,6 +103,8 @@ class FrmBrenmorTest : public QObject {
   void backgroundMenuCopiesTheRecord();
   void chartFollowsEachCalculate_data();
   void chartFollowsEachCalculate();
+  void wallAndWeightFollowEachCalculate_data();
+  void wallAndWeightFollowEachCalculate();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -119,6 +121,7 @@ class FrmBrenmorTest : public QObject {
   void tab() const { ui_->driver.tab(); }
   void pressCalculate() const { ui_->driver.pressCalculate(); }
   QStringList messages() { return ui_->watchdog.takeTexts(); }
+  ChartWindow* openChartFromTheMenu();
 
   std::unique_ptr<WindowUnderTest> ui_;
 };
@@ -808,6 +811,69 @@ void FrmBrenmorTest::chartFollowsEachCalculate() {
   QSet<QRgb> colours;  // the lines, the axes and the paper at least: not a blank image
   for (int x = 0; x < copied.width(); ++x) colours.insert(copied.pixel(x, copied.height() / 2));
   QVERIFY2(colours.size() >= 3, qPrintable(QString::number(colours.size())));
+}
+
+ChartWindow* FrmBrenmorTest::openChartFromTheMenu() {
+  QContextMenuEvent click(QContextMenuEvent::Keyboard, QPoint(360, 230),
+                          ui_->window.mapToGlobal(QPoint(360, 230)));
+  QApplication::sendEvent(&ui_->window, &click);
+  QMenu* menu = nullptr;
+  if (!QTest::qWaitFor(
+          [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); })) {
+    return nullptr;
+  }
+  QTest::keyClick(menu, Qt::Key_Down);
+  QTest::keyClick(menu, Qt::Key_Down);
+  QTest::keyClick(menu, Qt::Key_Return);
+  return ui_->window.findChild<ChartWindow*>("frmChart");
+}
+
+void FrmBrenmorTest::wallAndWeightFollowEachCalculate_data() {
+  QTest::addColumn<QString>("pressure");
+  QTest::addColumn<int>("head");  // picked from the keyboard: 0 ellipsoidal, 1 hemispherical
+  QTest::addColumn<QStringList>("shown");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("ellipsoidal")
+      << "100" << 0 << QStringList{"9.5 mm", "9.5 mm", "5481 kg", "33820 kg", "1570 mm"}
+      << "This diameter weighs 100.26 % of the least, both at minimum thicknesses";
+  QTest::newRow("hemispherical")
+      << "100" << 1 << QStringList{"9.5 mm", "6.4 mm", "5463 kg", "33802 kg", "1652 mm"}
+      << "This diameter weighs 100.03 % of the least, both at minimum thicknesses";
+  QTest::newRow("vacuum") << "-10" << 0 << QStringList{"", "", "", "", ""}
+                          << "The wall is worked out for internal pressure only, and P is below 0";
+}
+
+// Beside the chart: the figures, the head chosen from the keyboard, and the
+// weight curve with both marks, each named for a screen reader.
+void FrmBrenmorTest::wallAndWeightFollowEachCalculate() {
+  QFETCH(QString, pressure);
+  QFETCH(int, head);
+  QFETCH(QStringList, shown);
+  QFETCH(QString, message);
+  ChartWindow* chart = openChartFromTheMenu();
+  QVERIFY(chart != nullptr);
+  QTRY_VERIFY(chart->isVisible());
+  QCOMPARE(chart->findChild<QLabel*>("wallMessage")->text(),
+           QString("Calculate a design to see its wall and weight"));
+  ui_->window.activateWindow();
+  typeInto(box("txtP"), pressure);
+  pickUnit(list("cmbPU"), 0);
+  pressCalculate();
+  auto* heads = chart->findChild<QComboBox*>("cmbHead");
+  QCOMPARE(heads->accessibleName(), QString("Heads"));
+  heads->setFocus(Qt::TabFocusReason);
+  for (int i = 0; i < head; ++i) QTest::keyClick(heads, Qt::Key_Down);
+  const char* names[] = {"tShell", "tHead", "weightEmpty", "weightWater", "leastWeightD"};
+  for (int i = 0; i < shown.size(); ++i) {
+    auto* value = chart->findChild<QLabel*>(names[i]);
+    QCOMPARE(value->text(), shown[i]);
+    QVERIFY(!value->accessibleName().isEmpty());
+    QVERIFY(value->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+  }
+  QCOMPARE(chart->findChild<QLabel*>("wallMessage")->text(), message);
+  QCOMPARE(chart->weightPlot().design.has_value(), !shown.front().isEmpty());
+  QCOMPARE(chart->weightPlot().least.has_value(), !shown.front().isEmpty());
+  QCOMPARE(chart->findChild<QWidget*>("picWeight")->focusPolicy(), Qt::StrongFocus);
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn

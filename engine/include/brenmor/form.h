@@ -68,6 +68,9 @@ struct FormTexts {
   std::string_view copyChart = "&Copy image";
   std::string_view saveChart = "&Save as...";
   std::string_view chartNotSaved = "The chart could not be saved as ";
+  std::string_view wallTitle = "Wall and weight";
+  std::string_view headKind = "Heads";
+  std::string_view plateStep = "Plate step";
   std::string_view logo = "Brenmor logo";  // the picture's accessible name
   std::string_view separator = "Separator";
   std::string_view unitsOf = "Units of ";  // before a field's name: a unit list's name

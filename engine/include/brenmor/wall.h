@@ -151,6 +151,10 @@ struct WallTexts {
 };
 WallTexts TextsOf(const Wall& wall);
 
+// A result as a panel shows it, its unit after it ("20.6 mm"); empty when
+// the wall was not worked out.
+std::string WithUnit(const WallTexts& texts, WallResult result);
+
 // Whether a density, kg/m^3, can weigh a vessel: a finite number above 0.
 bool IsDensity(double kgPerCubicMetre);
 

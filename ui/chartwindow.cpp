@@ -252,7 +252,7 @@ QWidget* ChartWindow::createWallPanel() {
     wallValues_[static_cast<std::size_t>(result)] = value;
   }
   lblLeastWeight_ = new QLabel(panel);
-  lblLeastWeight_->setObjectName(QStringLiteral("wallMessage"));
+  lblLeastWeight_->setObjectName(QStringLiteral("lblLeastWeight"));
   lblLeastWeight_->setWordWrap(true);
   lblLeastWeight_->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                            Qt::TextSelectableByKeyboard);

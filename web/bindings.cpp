@@ -9,10 +9,13 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "brenmor/chart.h"
 #include "brenmor/design_state.h"
 #include "brenmor/record.h"
+#include "brenmor/wall.h"
+#include "brenmor/weight_plot.h"
 
 namespace {
 
@@ -97,6 +100,39 @@ std::string ResultTexts(brenmor::Result result) {
   return Fields().Add("caption", info.caption).Add("help", info.help).Take();
 }
 
+// The wall panel's captions and choices.
+std::string WallPanelTexts() {
+  const brenmor::FormTexts& t = brenmor::kFormTexts;
+  Fields fields;
+  fields.Add("title", t.wallTitle).Add("headKind", t.headKind).Add("plateStep", t.plateStep);
+  std::vector<std::string_view> heads;
+  std::vector<std::string_view> steps;
+  for (const auto head : brenmor::kHeadKinds) heads.push_back(brenmor::Caption(head));
+  for (const auto step : brenmor::kPlateSteps) steps.push_back(brenmor::Caption(step));
+  fields.AddList("heads", heads).AddList("steps", steps);
+  for (const brenmor::WallResult result : brenmor::kWallResults) {
+    const brenmor::WallResultInfo& info = brenmor::Info(result);
+    fields.Add(std::string(info.name) + "Caption", info.caption)
+        .Add(std::string(info.name) + "Help", info.help);
+  }
+  return fields.Take();
+}
+
+// The wall options the page's lists name by position, or nothing when a
+// position is off its list.
+std::optional<brenmor::WallOptions> WallOptionsAt(int head, int step) {
+  const auto on = [](int at, std::size_t size) {
+    return at >= 0 && static_cast<std::size_t>(at) < size;
+  };
+  if (!on(head, brenmor::kHeadKinds.size()) || !on(step, brenmor::kPlateSteps.size())) {
+    return std::nullopt;
+  }
+  brenmor::WallOptions options;
+  options.head = brenmor::kHeadKinds[static_cast<std::size_t>(head)];
+  options.step = brenmor::kPlateSteps[static_cast<std::size_t>(step)];
+  return options;
+}
+
 std::string WindowTexts() {
   const brenmor::FormTexts& t = brenmor::kFormTexts;
   return Fields()
@@ -156,8 +192,35 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_chart(int width, int height) {
   return Result(brenmor::ChartSvg(chart, width, height, "currentColor", "#ffffff", "#2a7ab8"));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* brenmor_record() {
-  return Result(brenmor::CalculationRecord(State().Values()));
+// The record of the committed values, its wall with the page's heads and
+// plate step.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_record(int head, int step) {
+  const auto options = WallOptionsAt(head, step);
+  if (!options) return Result("");
+  return Result(brenmor::CalculationRecord(State().Values(), *options));
+}
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_wall_texts() { return Result(WallPanelTexts()); }
+
+// The wall of the last Calculate with the page's heads and plate step: each
+// figure with its unit, the note on the least weight, the refusal, and the
+// weight curve as SVG in the page's text colour.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_wall(int head, int step, int width, int height) {
+  const auto options = WallOptionsAt(head, step);
+  if (!options) return Result(Fields().Add("error", "no such head kind or plate step").Take());
+  const brenmor::Wall wall =
+      Calculated() ? brenmor::WallOf(*Calculated(), *options) : brenmor::Wall{};
+  const brenmor::WallTexts texts = brenmor::TextsOf(wall);
+  Fields fields;
+  for (const brenmor::WallResult result : brenmor::kWallResults) {
+    fields.Add(brenmor::Info(result).name, brenmor::WithUnit(texts, result));
+  }
+  const brenmor::WeightPlot plot = brenmor::WeightPlotOf(Calculated(), wall);
+  return Result(fields.Add("note", brenmor::LeastWeightNote(wall))
+                    .Add("message", texts.message)
+                    .Add("plot", brenmor::WeightPlotSvg(plot, width, height, "currentColor",
+                                                        "#ffffff", "#2a7ab8"))
+                    .Take());
 }
 
 }  // extern "C"

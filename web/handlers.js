@@ -29,8 +29,11 @@
       struct(call('commit_with_unit', ['number', 'number', 'string'], [field, unit, text])),
     commitE: (text) => struct(call('commit_e', ['string'], [text])),
     calculate: () => struct(call('calculate')),
-    record: () => call('record'),
+    record: (head, step) => call('record', ['number', 'number'], [head, step]),
     chart: () => call('chart', ['number', 'number'], [480, 360]),
+    wallTexts: () => struct(call('wall_texts')),
+    wall: (head, step) =>
+      struct(call('wall', ['number', 'number', 'number', 'number'], [head, step, 300, 220])),
   };
   const [texts, ...form] = call('form').split('\x1D').filter(Boolean).map(struct);
   const fields = form.slice(0, 5);  // P, C, S, E, V
@@ -100,6 +103,42 @@
     $('mnuCopyRecord').textContent = texts.copyRecord;
   }
 
+  // The wall panel's ids, in the engine's order of its results.
+  const wallFigures = [
+    ['t_shell_mm', 'capShell', 'tShell'],
+    ['t_head_mm', 'capHead', 'tHead'],
+    ['weight_empty_kg', 'capEmpty', 'weightEmpty'],
+    ['weight_water_kg', 'capWater', 'weightWater'],
+    ['least_weight_D_mm', 'capLeast', 'leastWeightD'],
+  ];
+  function loadWallPanel() {
+    const wall = design.wallTexts();
+    $('wallTitle').textContent = wall.title;
+    $('lblHead').textContent = wall.headKind;
+    $('lblPlateStep').textContent = wall.plateStep;
+    $('cmbHead').replaceChildren(...items(wall.heads).map((head) => new Option(head)));
+    $('cmbPlateStep').replaceChildren(...items(wall.steps).map((step) => new Option(step)));
+    for (const [name, caption, value] of wallFigures) {
+      $(caption).textContent = wall[`${name}Caption`];
+      $(value).title = wall[`${name}Help`];
+    }
+  }
+
+  const wallChoice = () => [$('cmbHead').selectedIndex, $('cmbPlateStep').selectedIndex];
+
+  // The wall of the last Calculate, with the heads and plate step chosen.
+  // The panel is filled on first use, so that it costs the first Calculate
+  // nothing.
+  function showWall() {
+    if ($('cmbHead').options.length === 0) loadWallPanel();
+    const wall = design.wall(...wallChoice());
+    for (const [name, , value] of wallFigures) $(value).textContent = wall[name];
+    $('leastWeightNote').textContent = wall.message ? '' : wall.note;
+    $('wallMessage').textContent = wall.message;
+    const svg = new DOMParser().parseFromString(wall.plot, 'image/svg+xml').documentElement;
+    $('picWeight').replaceChildren(document.importNode(svg, true));
+  }
+
   // An edited value is not committed yet: offer its units.
   function txtValue_Change(row) {
     row.list.hidden = false;
@@ -156,6 +195,7 @@
     $('txtD').value = calc.dText;
     $('txtL').value = calc.lText;
     showChart();
+    showWall();
     if (!calc.sized) showMessage(calc.message, cmdCalc);
   }
 
@@ -167,7 +207,7 @@
 
   function mnuCopyRecord_Click() {
     hideMenu();
-    navigator.clipboard.writeText(design.record());
+    navigator.clipboard.writeText(design.record(...wallChoice()));
   }
 
   function showFText(commit) {
@@ -214,7 +254,11 @@
   txtE.addEventListener('blur', () => document.hasFocus() && txtE_LostFocus());
   cmdCalc.addEventListener('click', cmdCalc_Click);
   // Paper carries the record of the committed design.
-  addEventListener('beforeprint', () => { $('record').textContent = design.record(); });
+  addEventListener('beforeprint', () => {
+    $('record').textContent = design.record(...wallChoice());
+  });
+  $('cmbHead').addEventListener('change', showWall);
+  $('cmbPlateStep').addEventListener('change', showWall);
   document.addEventListener('keydown', (event) => {
     if (event.altKey && !event.ctrlKey && event.code === 'KeyC') {
       event.preventDefault();
@@ -235,5 +279,9 @@
   menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || hideMenu());
   $('frmBrenmor').removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
-  setTimeout(showChart);  // after the first Calculate is possible
+  // After the first Calculate is possible.
+  setTimeout(() => {
+    showChart();
+    showWall();
+  });
 })();

@@ -255,7 +255,10 @@ Wall WallOf(const DesignValues& v, const VesselSize& size, const WallOptions& op
 
 Wall WallOf(const DesignValues& values, const WallOptions& options) {
   const DesignValues& v = values;
-  return WallOf(v, SizeDesign(v.P, v.C, v.S, v.E, v.V).size, options);
+  const Sizing sizing = SizeDesign(v.P, v.C, v.S, v.E, v.V);
+  // A refusal before the vessel was sized leaves `size` as it was made.
+  if (sizing.error != SizingError::None) return WallOf(v, VesselSize{sizing.error}, options);
+  return WallOf(v, sizing.size, options);
 }
 
 std::vector<WeightPoint> WeightCurve(const DesignValues& values, const Wall& wall, int count) {

@@ -173,6 +173,17 @@ INSTANTIATE_TEST_SUITE_P(
                     PlateCase{"OnAMillimetre", (4 - 1.5875) / 25.4, PlateStep::Millimetre, "4.0"}),
     CaseName());
 
+// Whichever check refuses the sizing, there is no wall to work out.
+TEST(WallOfTest, RefusedSizingHasNoWall) {
+  for (const DesignValues& v :
+       {DesignValues{100, 0, 16000, 0.8, 1000}, DesignValues{100, 0.0625, 16000, 0, 1000},
+        DesignValues{4000, 0.0625, 16000, 0.8, 1000}, DesignValues{100, 0.0625, 16000, 0.8, 0}}) {
+    const Wall wall = WallOf(v);
+    EXPECT_EQ(wall.error, WallError::NotSized) << v.C << " " << v.E << " " << v.P << " " << v.V;
+    EXPECT_EQ(TextsOf(wall).message, "");
+  }
+}
+
 TEST(WallNamesTest, ReadInAnyCase) {
   EXPECT_EQ(HeadKindNamed("Hemispherical"), HeadKind::Hemispherical);
   EXPECT_EQ(HeadKindNamed("ELLIPSOIDAL"), HeadKind::Ellipsoidal);

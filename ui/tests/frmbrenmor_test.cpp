@@ -853,7 +853,7 @@ void FrmBrenmorTest::wallAndWeightFollowEachCalculate() {
   ChartWindow* chart = openChartFromTheMenu();
   QVERIFY(chart != nullptr);
   QTRY_VERIFY(chart->isVisible());
-  QCOMPARE(chart->findChild<QLabel*>("wallMessage")->text(),
+  QCOMPARE(chart->findChild<QLabel*>("lblLeastWeight")->text(),
            QString("Calculate a design to see its wall and weight"));
   ui_->window.activateWindow();
   typeInto(box("txtP"), pressure);
@@ -870,7 +870,7 @@ void FrmBrenmorTest::wallAndWeightFollowEachCalculate() {
     QVERIFY(!value->accessibleName().isEmpty());
     QVERIFY(value->textInteractionFlags() & Qt::TextSelectableByKeyboard);
   }
-  QCOMPARE(chart->findChild<QLabel*>("wallMessage")->text(), message);
+  QCOMPARE(chart->findChild<QLabel*>("lblLeastWeight")->text(), message);
   QCOMPARE(chart->weightPlot().design.has_value(), !shown.front().isEmpty());
   QCOMPARE(chart->weightPlot().least.has_value(), !shown.front().isEmpty());
   QCOMPARE(chart->findChild<QWidget*>("picWeight")->focusPolicy(), Qt::StrongFocus);

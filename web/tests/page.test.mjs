@@ -42,6 +42,32 @@ for (const b of browsers) {
       assert.deepEqual(await w.outputs(), ['0.181', '1562', '14782']);
     });
 
+    // The figures beside the chart follow each Calculate and the heads and
+    // plate step chosen, as brenmor-size --json gives them.
+    for (const [row, typed, head, step, shown, message] of [
+      ['ellipsoidal', '100', '2:1 ellipsoidal', '1/16 in',
+        ['9.5 mm', '9.5 mm', '5481 kg', '33820 kg', '1570 mm'], ''],
+      ['hemisphericalInMillimetres', '100', 'hemispherical', '1 mm',
+        ['9.0 mm', '5.0 mm', '5088 kg', '33427 kg', '1652 mm'], ''],
+      ['vacuum', '-10', '2:1 ellipsoidal', '1/16 in', ['', '', '', '', ''],
+        'The wall is worked out for internal pressure only, and P is below 0'],
+    ]) {
+      withPage(`wallAndWeightFollowEachCalculate/${row}`, async (w) => {
+        await w.type('txtP', typed);
+        await w.pick('cmbPU', 'psi');
+        await w.page.click('#cmdCalc');
+        await w.pick('cmbHead', head);
+        await w.pick('cmbPlateStep', step);
+        const ids = ['tShell', 'tHead', 'weightEmpty', 'weightWater', 'leastWeightD'];
+        const text = (id) => w.page.$eval(`#${id}`, (e) => e.textContent);
+        assert.deepEqual(await Promise.all(ids.map(text)), shown);
+        assert.equal(await text('wallMessage'), message);
+        assert.equal(await w.page.$eval('#picWeight svg circle', (e) => !!e).catch(() => false),
+          message === '');
+        assert.equal(await w.page.$eval('#cmbHead', (e) => e.labels[0].textContent), 'Heads');
+      });
+    }
+
     withPage('calculateUsesCommittedValuesOnly', async (w) => {
       await w.type('txtP', '200');
       await w.page.click('#cmdCalc');

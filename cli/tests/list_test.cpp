@@ -137,24 +137,20 @@ TEST_P(BadListTest, IsAUsageErrorWithNothingWritten) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, BadListTest,
-    testing::Values(BadListCase{"Empty", {}, "\n\n", "the list has no header line"},
-                    BadListCase{"TwoHeadColumns",
-                                {},
-                                "P,C,S,E,V,Head,head\n",
-                                "two columns are head"},
-                    BadListCase{"MissingColumn",
-                                {},
-                                "P,C,S,E\n",
-                                "the list has no column V, and no V= is given"},
-                    BadListCase{"GivenTwice",
-                                {"E=0.8"},
-                                "P,C,S,E,V\n",
-                                "E is both a column of the list and given as E="},
-                    BadListCase{"UnitOffTheList",
-                                {},
-                                "P [kPa],C,S,E,V\n",
-                                "column \"P [kPa]\": kPa is not psi, bar or atm"},
-                    BadListCase{"TwoColumnsForOneValue", {}, "P,C,S,E,V,p\n", "two columns are P"}),
+    testing::Values(
+        BadListCase{"Empty", {}, "\n\n", "the list has no header line"},
+        BadListCase{"TwoHeadColumns", {}, "P,C,S,E,V,Head,head\n", "two columns are head"},
+        BadListCase{
+            "MissingColumn", {}, "P,C,S,E\n", "the list has no column V, and no V= is given"},
+        BadListCase{"GivenTwice",
+                    {"E=0.8"},
+                    "P,C,S,E,V\n",
+                    "E is both a column of the list and given as E="},
+        BadListCase{"UnitOffTheList",
+                    {},
+                    "P [kPa],C,S,E,V\n",
+                    "column \"P [kPa]\": kPa is not psi, bar or atm"},
+        BadListCase{"TwoColumnsForOneValue", {}, "P,C,S,E,V,p\n", "two columns are P"}),
     CaseName());
 
 // Many rows, some spanning lines, read in many batches: every row comes out,

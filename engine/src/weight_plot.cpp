@@ -25,7 +25,9 @@ std::vector<ChartTick> Ticks(const Axis& axis) {
     if (step < rough) step = decade * factor;
   }
   std::vector<ChartTick> ticks;
-  for (double value = std::ceil(axis.low / step) * step; value <= axis.high; value += step) {
+  const auto first = static_cast<long long>(std::ceil(axis.low / step));
+  for (long long n = first; static_cast<double>(n) * step <= axis.high; ++n) {
+    const double value = static_cast<double>(n) * step;
     ticks.push_back({axis.At(value), FormatRounded(value, 0)});
   }
   return ticks;

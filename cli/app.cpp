@@ -151,7 +151,7 @@ GivenValues ReadValues(const Options& options) {
     const std::string_view text = std::string_view(value).substr(equals + 1);
     auto& slot = given[static_cast<std::size_t>(*field)];
     if (slot) throw Failure(std::string(Info(*field).letter) + " is given twice");
-    const QuantityRead read = ReadQuantity(*field, text, 0, MarkOf(options));
+    const QuantityRead read = ReadQuantity(*field, text, {}, MarkOf(options));
     if (read.error != ReadError::None) {
       throw Failure(Message(read.error, *field, text, MarkOf(options)));
     }
@@ -235,6 +235,9 @@ int List(const Options& options, const GivenValues& given, const WallOptions& wa
   list.wall = wall;
   list.inputName = options.list;
   list.outputName = output.Name();
+  list.noteColumns = [&](const std::string& note) {
+    std::fprintf(streams.errors, "brenmor-size: %s: %s\n", options.list.c_str(), note.c_str());
+  };
   const bool standardInput = options.list == "-";
   std::FILE* input = standardInput ? streams.input : std::fopen(options.list.c_str(), "rb");
   if (input == nullptr) throw Failure(options.list, std::strerror(errno));

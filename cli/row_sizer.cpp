@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "brenmor/list_header.h"
 #include "brenmor/units.h"
 #include "failure.h"
 
@@ -30,31 +31,51 @@ RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const ListOpt
   if (header.fault != RecordFault::None) throw Failure(options.inputName, Describe(header));
   for (std::size_t i = 0; i < columnCount_; ++i) ReadColumn(batch.Cell(header, i), i);
   CheckValues();
+  const bool byWords =
+      std::any_of(columns_.begin(), columns_.end(), [](const auto& c) { return c && c->byWords; });
+  if (byWords && options.noteColumns) options.noteColumns(ColumnsTaken());
 }
 
-// Reads "P", "v", "P [bar]" or "C[mm]"; any other name is a carried column.
+// Reads "P", "v", "P [bar]", "C[mm]" or "Design pressure (barg)"; any other
+// name is a carried column.
 void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
-  std::string_view name = TrimBlanks(cell);
-  std::string_view unit;
-  if (const std::size_t open = name.find('[');
-      open != std::string_view::npos && name.ends_with(']')) {
-    unit = TrimBlanks(name.substr(open + 1, name.size() - open - 2));
-    name = TrimBlanks(name.substr(0, open));
-  }
   if (IsHeadColumn(TrimBlanks(cell))) {
     if (headColumn_) throw Failure(options_.inputName, "two columns are head");
     headColumn_ = index;
     return;
   }
-  const std::optional<Field> field = FieldNamed(name);
-  if (!field) return;
-  const std::string problem = "column \"" + std::string(cell) + "\": ";
-  std::optional<int> position = 0;
-  if (!unit.empty()) position = UnitPosition(*field, unit);
-  if (!position) throw Failure(options_.inputName, problem + UnitProblem(*field, unit));
-  auto& column = columns_[static_cast<std::size_t>(*field)];
-  if (column) throw Failure(options_.inputName, "two columns are " + Letter(*field));
-  column = Column{index, *position};
+  const HeaderCell header = ReadHeaderCell(cell);
+  if (!header.field) return;
+  std::optional<ListUnit> unit = ListUnit{};
+  if (!header.unit.empty()) unit = ListUnitNamed(*header.field, header.unit);
+  if (!unit) {
+    throw Failure(options_.inputName,
+                  Join({"column \"", cell, "\": ", UnitProblem(*header.field, header.unit)}));
+  }
+  auto& column = columns_[static_cast<std::size_t>(*header.field)];
+  if (column) {
+    throw Failure(options_.inputName, Join({"columns \"", column->name, "\" and \"", cell,
+                                            "\" are both ", Letter(*header.field)}));
+  }
+  column = Column{index, *unit, std::string(cell), std::string(header.unit), header.byWords};
+}
+
+// One line: each field and the column it was taken from, in its unit.
+std::string RowSizer::ColumnsTaken() const {
+  std::string taken = "columns taken:";
+  for (const Field field : kFields) {
+    const auto& column = columns_[static_cast<std::size_t>(field)];
+    taken += (field == Field::P ? " " : "; ") + Letter(field) + " from ";
+    if (!column) {
+      taken += Letter(field) + "=";
+      continue;
+    }
+    taken += Join({"\"", column->name, "\""});
+    const std::string_view unit =
+        !column->given.empty() ? std::string_view(column->given) : BaseUnit(field);
+    if (!unit.empty()) taken += Join({" in ", unit});
+  }
+  return taken;
 }
 
 // Every value comes from the list or from the command line, never both.

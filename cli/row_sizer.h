@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -29,6 +30,9 @@ struct ListOptions {
   std::string outputName = "standard output";  // in messages about the result
   unsigned threads = std::thread::hardware_concurrency();
   std::size_t rowsPerBatch = 1024;
+  // Told, once the header is read, which column was taken for each field
+  // when some column was named by its words; not called for letter headers.
+  std::function<void(const std::string&)> noteColumns;
 };
 
 class RowSizer {
@@ -46,11 +50,15 @@ class RowSizer {
  private:
   struct Column {
     std::size_t index = 0;
-    int unit = 0;
+    ListUnit unit;      // of a cell that names none
+    std::string name;   // the header's cell
+    std::string given;  // the unit the header names; empty when none
+    bool byWords = false;
   };
 
   void ReadColumn(std::string_view cell, std::size_t index);
   void CheckValues() const;
+  std::string ColumnsTaken() const;
   std::optional<std::string> ReadValues(const RecordBatch& batch, const Record& record,
                                         Quantities& given, WallOptions& wall) const;
   bool Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,

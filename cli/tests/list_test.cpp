@@ -116,6 +116,34 @@ INSTANTIATE_TEST_SUITE_P(
                 "closed,,,,,,,,,,error,\"line 10 has 1 fields, the header has 6\",,,,,,\n"}),
     CaseName());
 
+// The header a new user's spreadsheet has: the fields by their words, each
+// with its unit in parentheses, and the units spreadsheets write.
+TEST(EngineersListTest, IsReadByItsWordsAndSaysWhichColumnItTook) {
+  const Ran ran = RunBrenmorSize(
+      {"--csv", "-"},
+      "Tag,Service,Design pressure (barg),Corrosion allowance (mm),Stress (psi),Joint "
+      "efficiency,Volume (m3)\n"
+      "V-101,Flash drum,10,3,16000,0.85,20\n"
+      "V-102,Flash drum,1 MPa,3,16000 psi,0.85,20 m3\n"
+      "V-103,KO drum,10 bara,3,16000,0.85,20\n");
+  EXPECT_EQ(ran.status, 1);
+  EXPECT_EQ(ran.err,
+            "brenmor-size: -: columns taken: P from \"Design pressure (barg)\" in barg; C from "
+            "\"Corrosion allowance (mm)\" in mm; S from \"Stress (psi)\" in psi; E from \"Joint "
+            "efficiency\"; V from \"Volume (m3)\" in m3\n");
+  EXPECT_NE(ran.out.find("V-101,Flash drum,10,3,16000,0.85,20,0.09,1651,9348,5.66,sized,"),
+            std::string::npos)
+      << ran.out;
+  EXPECT_NE(ran.out.find(",0.09,1651,9348,5.66,sized,"),
+            ran.out.rfind(",0.09,1651,9348,5.66,sized,"))
+      << "the same vessel in psig, MPa and m3";
+  EXPECT_NE(ran.out.find("error,\"P \"\"10 bara\"\": the method takes gauge pressure (psig, "
+                         "barg), not bara\""),
+            std::string::npos);
+  EXPECT_EQ(RunBrenmorSize({"--csv", "-"}, "P,C,S,E,V\n100,0.0625,16000,0.8,1000\n").err, "")
+      << "letters stay quiet";
+}
+
 struct BadListCase {
   const char* name;
   friend std::ostream& operator<<(std::ostream& os, const BadListCase& c) { return os << c.name; }
@@ -148,9 +176,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "E is both a column of the list and given as E="},
         BadListCase{"UnitOffTheList",
                     {},
-                    "P [kPa],C,S,E,V\n",
-                    "column \"P [kPa]\": kPa is not psi, bar or atm"},
-        BadListCase{"TwoColumnsForOneValue", {}, "P,C,S,E,V,p\n", "two columns are P"}),
+                    "P [Pa],C,S,E,V\n",
+                    "column \"P [Pa]\": Pa is not psi, bar or atm"},
+        BadListCase{
+            "TwoColumnsForOneValue", {}, "P,C,S,E,V,p\n", "columns \"P\" and \"p\" are both P"}),
     CaseName());
 
 // Many rows, some spanning lines, read in many batches: every row comes out,

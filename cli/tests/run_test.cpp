@@ -89,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UnknownValue", {"X=1"}, "\"X=1\" is not one of P=, C=, S=, E= or V="},
         UsageCase{"NotANumber", {"P=abc"}, "P \"abc\" is not a number"},
         UsageCase{"CommaDecimal", {"C=1,5"}, "C \"1,5\" is not a number"},
-        UsageCase{"UnitOffTheList", {"P=10kPa"}, "P \"10kPa\": kPa is not psi, bar or atm"},
+        UsageCase{"UnitOffTheList", {"P=10Pa"}, "P \"10Pa\": Pa is not psi, bar or atm"},
         UsageCase{"EHasNoUnit", {"E=0.8bar"}, "E \"0.8bar\": E has no unit"},
         UsageCase{"GivenTwice", {"P=1", "p=2"}, "P is given twice"},
         UsageCase{"JsonForAList", {"--csv", "-", "--json"}, "for one design, not a list"},

@@ -1,6 +1,7 @@
 #include "brenmor/quantity.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <optional>
 
@@ -10,6 +11,49 @@ namespace brenmor {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool SameLetters(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// Unit positions on the lists, as the window's lists order them.
+constexpr int kPsi = 0;
+constexpr int kBar = 1;
+constexpr int kCubicFoot = 0;
+constexpr int kCubicMetre = 1;
+
+// A spreadsheet's name for a unit of a list. Gauge units are a design
+// pressure's own: the conversion has no offset, so they are psi and bar.
+struct Alias {
+  std::string_view name;
+  bool pressure;  // P takes it
+  bool stress;    // S takes it
+  bool volume;    // V takes it
+  ListUnit unit;
+  bool megaPrefix = false;  // its M must stay a capital: mPa is a thousandth of a pascal
+};
+
+constexpr std::array<Alias, 6> kAliases = {{
+    {"psig", true, false, false, {kPsi, 1, 1}},
+    {"barg", true, false, false, {kBar, 1, 1}},
+    {"kPa", true, true, false, {kBar, 1, 100}},
+    {"MPa", true, true, false, {kBar, 10, 1}, true},
+    {"m3", false, false, true, {kCubicMetre, 1, 1}},
+    {"ft3", false, false, true, {kCubicFoot, 1, 1}},
+}};
+
+bool Takes(const Alias& alias, Field field) {
+  return (field == Field::P && alias.pressure) || (field == Field::S && alias.stress) ||
+         (field == Field::V && alias.volume);
+}
+
+// psia and bara: absolute pressures, which a design pressure is not.
+bool IsAbsolutePressure(Field field, std::string_view unit) {
+  return field == Field::P && (SameLetters(unit, "psia") || SameLetters(unit, "bara"));
+}
 
 std::string UnitList(Field field) {
   std::string list;
@@ -46,7 +90,18 @@ std::string_view UnitPart(std::string_view trimmed, DecimalMark mark) {
 
 }  // namespace
 
-QuantityRead ReadQuantity(Field field, std::string_view text, int defaultUnit, DecimalMark mark) {
+std::optional<ListUnit> ListUnitNamed(Field field, std::string_view name) {
+  if (const std::optional<int> position = UnitPosition(field, name)) return ListUnit{*position};
+  for (const Alias& alias : kAliases) {
+    if (!Takes(alias, field) || !SameLetters(name, alias.name)) continue;
+    if (alias.megaPrefix && name.front() != 'M') continue;
+    return alias.unit;
+  }
+  return std::nullopt;
+}
+
+QuantityRead ReadQuantity(Field field, std::string_view text, const ListUnit& defaultUnit,
+                          DecimalMark mark) {
   const std::string_view trimmed = TrimBlanks(text);
   if (trimmed.empty()) return {ReadError::Empty, {}};
   const std::optional<NumberRead> number = ReadMarkedNumber(trimmed, mark);
@@ -54,10 +109,11 @@ QuantityRead ReadQuantity(Field field, std::string_view text, int defaultUnit, D
   if (number->length == 0) return {ReadError::NotANumber, {}};
   const std::string_view rest = trimmed.substr(number->length);
   const std::string_view unit = TrimBlanks(rest);
-  if (unit.empty()) return {ReadError::None, {number->value, defaultUnit}};
-  if (const std::optional<int> position = UnitPosition(field, unit)) {
-    return {ReadError::None, {number->value, *position}};
+  if (unit.empty()) return {ReadError::None, defaultUnit.Of(number->value)};
+  if (const std::optional<ListUnit> named = ListUnitNamed(field, unit)) {
+    return {ReadError::None, named->Of(number->value)};
   }
+  if (IsAbsolutePressure(field, unit)) return {ReadError::AbsolutePressure, {}};
   if (mark == DecimalMark::Point && LooksLikeDecimalComma(rest))
     return {ReadError::CommaDecimal, {}};
   // A unit name begins with a letter; anything else is more than a number.
@@ -67,6 +123,9 @@ QuantityRead ReadQuantity(Field field, std::string_view text, int defaultUnit, D
 
 std::string UnitProblem(Field field, std::string_view unit) {
   if (UnitNames(field).empty()) return std::string(Info(field).letter) + " has no unit";
+  if (IsAbsolutePressure(field, unit)) {
+    return "the method takes gauge pressure (psig, barg), not " + std::string(unit);
+  }
   return std::string(unit) + " is not " + UnitList(field);
 }
 
@@ -85,6 +144,7 @@ std::string Message(ReadError error, Field field, std::string_view text, Decimal
     case ReadError::PointDecimal:
       return quoted + " is not a number with \",\" as the decimal mark";
     case ReadError::UnknownUnit:
+    case ReadError::AbsolutePressure:
       return quoted + ": " + UnitProblem(field, UnitPart(TrimBlanks(text), mark));
   }
   return {};

@@ -23,7 +23,7 @@ class ReadQuantityTest : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadQuantityTest, ReadsANumberAndAUnitOrSaysWhyNot) {
   const ReadCase& c = GetParam();
-  const QuantityRead read = ReadQuantity(c.field, c.text, 0, c.mark);
+  const QuantityRead read = ReadQuantity(c.field, c.text, {}, c.mark);
   EXPECT_EQ(read.error, c.error);
   if (c.error != ReadError::None) {
     EXPECT_EQ(Message(read.error, c.field, c.text, c.mark), c.message);
@@ -58,10 +58,26 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"ThousandsPointWithTheCommaOption", Field::P, "1.000,5", kComma,
                  ReadError::PointDecimal, 0, 0,
                  "P \"1.000,5\" is not a number with \",\" as the decimal mark"},
-        ReadCase{"UnitOffTheList", Field::P, "10kPa", kPoint, ReadError::UnknownUnit, 0, 0,
-                 "P \"10kPa\": kPa is not psi, bar or atm"},
-        ReadCase{"UnitOffTheListWithAComma", Field::P, "10,5kPa", kComma, ReadError::UnknownUnit, 0,
-                 0, "P \"10,5kPa\": kPa is not psi, bar or atm"},
+        ReadCase{"UnitOffTheList", Field::P, "10Pa", kPoint, ReadError::UnknownUnit, 0, 0,
+                 "P \"10Pa\": Pa is not psi, bar or atm"},
+        ReadCase{"UnitOffTheListWithAComma", Field::P, "10,5Pa", kComma, ReadError::UnknownUnit, 0,
+                 0, "P \"10,5Pa\": Pa is not psi, bar or atm"},
+        // The spreadsheets' words: 1 MPa is exactly the 10 bar the window takes.
+        ReadCase{"GaugePsi", Field::P, "10 psig", kPoint, ReadError::None, 10, 0, ""},
+        ReadCase{"GaugeBar", Field::P, "10 BARG", kPoint, ReadError::None, 10, 1, ""},
+        ReadCase{"KiloPascal", Field::P, "1000 kpa", kPoint, ReadError::None, 10, 1, ""},
+        ReadCase{"MegaPascalStress", Field::S, "110.3 MPa", kPoint, ReadError::None, 1103, 1, ""},
+        ReadCase{"MegaPascalInCapitals", Field::S, "1 MPA", kPoint, ReadError::None, 10, 1, ""},
+        ReadCase{"MilliPascalIsNoMegaPascal", Field::S, "1 mPa", kPoint, ReadError::UnknownUnit, 0,
+                 0, "S \"1 mPa\": mPa is not psi, bar or atm"},
+        ReadCase{"CubicMetresAsWritten", Field::V, "20 m3", kPoint, ReadError::None, 20, 1, ""},
+        ReadCase{"CubicFeetAsWritten", Field::V, "700 FT3", kPoint, ReadError::None, 700, 0, ""},
+        ReadCase{"GaugeIsNoStress", Field::S, "10 barg", kPoint, ReadError::UnknownUnit, 0, 0,
+                 "S \"10 barg\": barg is not psi, bar or atm"},
+        ReadCase{"AbsolutePsi", Field::P, "10 psia", kPoint, ReadError::AbsolutePressure, 0, 0,
+                 "P \"10 psia\": the method takes gauge pressure (psig, barg), not psia"},
+        ReadCase{"AbsoluteBar", Field::P, "1 Bara", kPoint, ReadError::AbsolutePressure, 0, 0,
+                 "P \"1 Bara\": the method takes gauge pressure (psig, barg), not Bara"},
         ReadCase{"EHasNoUnit", Field::E, "0.8bar", kPoint, ReadError::UnknownUnit, 0, 0,
                  "E \"0.8bar\": E has no unit"}),
     CaseName());

@@ -4,6 +4,7 @@
 // written back, so anything but a number and a unit is refused.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,14 +19,34 @@ struct Quantity {
   int unit = 0;  // position on the field's list; 0, the base unit, for E
 };
 
+// A unit as a list or a command line may name it: one of the field's list,
+// or a spreadsheet's word for one ("psig", "MPa", "m3"). A number in it is
+// `factor` / `divisor` times that number in the list's unit `position`:
+// 1 MPa is 10 bar and 1 kPa is 1/100 bar, through the window's bar factor,
+// so that "1 MPa" and "10 bar" give the same digits.
+struct ListUnit {
+  int position = 0;
+  double factor = 1;
+  double divisor = 1;
+
+  Quantity Of(double number) const { return {number * factor / divisor, position}; }
+};
+
+// The unit called `name` for `field`: one of its list in any case, or a
+// spreadsheet's name for one (psig and barg for a pressure, kPa and MPa for
+// a pressure or a stress, m3 and ft3 for a volume) in any case that keeps
+// its meaning (mPa is not MPa). Nothing when there is none.
+std::optional<ListUnit> ListUnitNamed(Field field, std::string_view name);
+
 // Why a value's text could not be read.
 enum class ReadError {
-  None,          // read
-  Empty,         // nothing but blanks
-  NotANumber,    // no number at the start, or more after it than a unit
-  CommaDecimal,  // "10,5" where the decimal mark is the point
-  PointDecimal,  // "10.5" where the decimal mark is the comma
-  UnknownUnit,   // a unit that is not on the field's list; E takes none
+  None,              // read
+  Empty,             // nothing but blanks
+  NotANumber,        // no number at the start, or more after it than a unit
+  CommaDecimal,      // "10,5" where the decimal mark is the point
+  PointDecimal,      // "10.5" where the decimal mark is the comma
+  UnknownUnit,       // a unit that is not on the field's list; E takes none
+  AbsolutePressure,  // psia or bara: the method takes gauge pressure
 };
 
 struct QuantityRead {
@@ -34,9 +55,9 @@ struct QuantityRead {
 };
 
 // Reads `text` for `field`: optional blanks, a number by the boxes' rule
-// with `mark` as its decimal mark, optional blanks and a unit name in any
-// case. Without a unit the number is in unit position `defaultUnit`.
-QuantityRead ReadQuantity(Field field, std::string_view text, int defaultUnit = 0,
+// with `mark` as its decimal mark, optional blanks and a unit that
+// ListUnitNamed knows. Without a unit the number is in `defaultUnit`.
+QuantityRead ReadQuantity(Field field, std::string_view text, const ListUnit& defaultUnit = {},
                           DecimalMark mark = DecimalMark::Point);
 
 // What is wrong with `text`, read with `mark`, as a value of `field`,
@@ -44,8 +65,8 @@ QuantityRead ReadQuantity(Field field, std::string_view text, int defaultUnit = 
 std::string Message(ReadError error, Field field, std::string_view text,
                     DecimalMark mark = DecimalMark::Point);
 
-// Why `unit` is no unit of `field`: "kPa is not psi, bar or atm", or "E has
-// no unit".
+// Why `unit` is no unit of `field`: "Pa is not psi, bar or atm", "E has no
+// unit", or that the method takes gauge pressure.
 std::string UnitProblem(Field field, std::string_view unit);
 
 }  // namespace brenmor

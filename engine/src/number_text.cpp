@@ -144,6 +144,18 @@ double PowerOfTen(int decimals) {
              : std::pow(10.0, decimals);
 }
 
+// x rounded to a whole number, ties to even, as nearbyint rounds in the
+// default mode, but without saving and restoring the floating-point
+// environment on every call, which made it the dearest step of writing a
+// number. Below 2^52 adding 2^52 leaves no bits below the units, so the
+// addition itself rounds; from 2^52 up every double is whole already.
+double RoundHalfEven(double x) {
+  constexpr double kUnitsOnly = 0x1p52;
+  if (!(std::fabs(x) < kUnitsOnly)) return x;
+  const double shift = std::copysign(kUnitsOnly, x);
+  return std::copysign((x + shift) - shift, x);
+}
+
 }  // namespace
 
 double RoundTo(double x, int decimals) {
@@ -153,7 +165,7 @@ double RoundTo(double x, int decimals) {
   // x is as rounded as it can be, and scaling back could only lose bits (or
   // overflow).
   if (!(std::fabs(scaled) < 0x1p53)) return x;
-  return std::nearbyint(scaled) / scale;
+  return RoundHalfEven(scaled) / scale;
 }
 
 namespace {
@@ -291,7 +303,7 @@ std::string FormatFixed(double x, int decimals) {
   if (!(std::fabs(rounded) * scale < 0x1p53)) {
     return fmt::format(FMT_COMPILE("{:.{}f}"), rounded, decimals);  // steps no double can count
   }
-  const auto steps = static_cast<long long>(std::nearbyint(std::fabs(rounded) * scale));
+  const auto steps = static_cast<long long>(RoundHalfEven(std::fabs(rounded) * scale));
   // Below 2^53 there are at most 16 digits, the point, a sign and the zeros
   // before a small number's decimals.
   std::array<char, 48> digits{};

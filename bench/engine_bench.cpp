@@ -8,6 +8,7 @@
 #include "brenmor/number_text.h"
 #include "brenmor/sizing.h"
 #include "brenmor/units.h"
+#include "brenmor/wall.h"
 #include "ratio_report.h"
 
 namespace {
@@ -68,6 +69,24 @@ void BM_CalculateWithFormatting(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(design.Calculate());
 }
 BENCHMARK(BM_CalculateWithFormatting);
+
+// The wall and weight of the handbook's vessel, the diameter of least weight
+// among them: what every row of a list now costs on top of its sizing.
+void BM_WallOf(benchmark::State& state) {
+  DesignValues v{300, 0.125, 17000, 1, 1500};
+  const VesselSize size = SizeDesign(v.P, v.C, v.S, v.E, v.V).size;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(v);
+    benchmark::DoNotOptimize(WallOf(v, size));
+  }
+}
+BENCHMARK(BM_WallOf);
+
+void BM_WallTexts(benchmark::State& state) {
+  const Wall wall = WallOf({300, 0.125, 17000, 1, 1500});
+  for (auto _ : state) benchmark::DoNotOptimize(TextsOf(wall));
+}
+BENCHMARK(BM_WallTexts);
 
 void BM_ParseValue(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(ParseValue(" 145.03824327658526 "));

@@ -1,7 +1,6 @@
 #include "row_sizer.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "brenmor/list_header.h"
 #include "brenmor/units.h"

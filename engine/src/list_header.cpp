@@ -61,7 +61,7 @@ std::span<const std::string_view> HeaderWords(Field field) {
 HeaderCell ReadHeaderCell(std::string_view cell) {
   std::string_view name = TrimBlanks(cell);
   HeaderCell header;
-  for (const auto [open, close] : {std::pair{'[', ']'}, std::pair{'(', ')'}}) {
+  for (const auto& [open, close] : {std::pair{'[', ']'}, std::pair{'(', ')'}}) {
     const std::size_t at = name.rfind(open);
     if (at == std::string_view::npos || !name.ends_with(close)) continue;
     header.unit = TrimBlanks(name.substr(at + 1, name.size() - at - 2));

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,6 +22,13 @@ std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && trimmed(text.front())) text.remove_prefix(1);
   while (!text.empty() && trimmed(text.back())) text.remove_suffix(1);
   return text;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
 }
 
 namespace {

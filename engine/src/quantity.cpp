@@ -12,13 +12,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool SameLetters(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 // Unit positions on the lists, as the window's lists order them.
 constexpr int kPsi = 0;
 constexpr int kBar = 1;
@@ -52,7 +45,7 @@ bool Takes(const Alias& alias, Field field) {
 
 // psia and bara: absolute pressures, which a design pressure is not.
 bool IsAbsolutePressure(Field field, std::string_view unit) {
-  return field == Field::P && (SameLetters(unit, "psia") || SameLetters(unit, "bara"));
+  return field == Field::P && (EqualIgnoringCase(unit, "psia") || EqualIgnoringCase(unit, "bara"));
 }
 
 std::string UnitList(Field field) {
@@ -93,7 +86,7 @@ std::string_view UnitPart(std::string_view trimmed, DecimalMark mark) {
 std::optional<ListUnit> ListUnitNamed(Field field, std::string_view name) {
   if (const std::optional<int> position = UnitPosition(field, name)) return ListUnit{*position};
   for (const Alias& alias : kAliases) {
-    if (!Takes(alias, field) || !SameLetters(name, alias.name)) continue;
+    if (!Takes(alias, field) || !EqualIgnoringCase(name, alias.name)) continue;
     if (alias.megaPrefix && name.front() != 'M') continue;
     return alias.unit;
   }

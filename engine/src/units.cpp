@@ -39,13 +39,9 @@ double VolumeToCubicFeet(int unit, double x) {
 std::span<const std::string_view> UnitNames(Field field) { return Info(field).units; }
 
 std::optional<int> UnitPosition(Field field, std::string_view name) {
-  const auto sameLetters = [](char a, char b) {
-    return std::tolower(static_cast<unsigned char>(a)) ==
-           std::tolower(static_cast<unsigned char>(b));
-  };
   const std::span<const std::string_view> names = UnitNames(field);
   for (std::size_t i = 0; i < names.size(); ++i) {
-    if (std::equal(names[i].begin(), names[i].end(), name.begin(), name.end(), sameLetters)) {
+    if (EqualIgnoringCase(names[i], name)) {
       return static_cast<int>(i);
     }
   }

@@ -1,7 +1,6 @@
 #include "brenmor/wall.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <limits>
 
@@ -42,13 +41,6 @@ std::string NameList(const std::array<Named, N>& all) {
     list += Name(all[i]);
   }
   return list;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
 }
 
 double StepInches(PlateStep step) {
@@ -208,14 +200,14 @@ std::string_view Caption(PlateStep step) {
 
 std::optional<HeadKind> HeadKindNamed(std::string_view name) {
   for (const HeadKind head : kHeadKinds) {
-    if (SameName(name, Name(head))) return head;
+    if (EqualIgnoringCase(name, Name(head))) return head;
   }
   return std::nullopt;
 }
 
 std::optional<PlateStep> PlateStepNamed(std::string_view name) {
   for (const PlateStep step : kPlateSteps) {
-    if (SameName(name, Name(step))) return step;
+    if (EqualIgnoringCase(name, Name(step))) return step;
   }
   return std::nullopt;
 }

@@ -14,6 +14,10 @@ bool IsBlank(char c);
 // `text` without the blanks and carriage returns around it.
 std::string_view TrimBlanks(std::string_view text);
 
+// Whether two names are the same but for the case of their ASCII letters:
+// units, options and column names are read in any case.
+bool EqualIgnoringCase(std::string_view a, std::string_view b);
+
 // Reads the number at the start of `text`. Blanks, tabs and line feeds are
 // dropped wherever they stand; then an optional sign, digits with at most one
 // "." and an optional exponent (E or D) are read as far as they go. A text

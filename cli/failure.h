@@ -3,19 +3,11 @@
 // found and caught once, in Run.
 #pragma once
 
-#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace brenmor::cli {
-
-// The parts of a message, one after the other.
-inline std::string Join(std::initializer_list<std::string_view> parts) {
-  std::string joined;
-  for (const std::string_view part : parts) joined += part;
-  return joined;
-}
 
 class Failure : public std::runtime_error {
  public:

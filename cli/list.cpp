@@ -9,6 +9,20 @@
 namespace brenmor::cli {
 namespace {
 
+using lists::CsvReader;
+using lists::CsvWriter;
+using lists::Record;
+using lists::RecordBatch;
+using lists::RowSizer;
+
+// The list's bytes from a file or stream; an error keeps the errno it had.
+lists::ByteSource FileSource(std::FILE* input) {
+  return [input](char* into, std::size_t size) {
+    const std::size_t count = std::fread(into, 1, size, input);
+    return lists::BytesRead{count, count < size && std::ferror(input) != 0 ? errno : 0};
+  };
+}
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // A batch also ends at this much text, so that long cells cannot make a
 // ring of batches large.
@@ -28,13 +42,14 @@ bool WriteAll(std::FILE* output, std::string_view text) {
 
 ListResult SizeList(std::FILE* input, std::FILE* output, const ListOptions& options,
                     Progress& progress) {
-  CsvReader reader(input, options.delimiter);
+  CsvReader reader(FileSource(input), options.delimiter);
   RecordBatch first;
   if (!reader.Next(first, 1, kBatchBytes)) {
     if (!reader.Failure().empty()) throw Failure(options.inputName, reader.Failure());
     throw Failure(options.inputName, "the list has no header line");
   }
   const RowSizer sizer(first, first.records.front(), options);
+  if (!sizer.Problem().empty()) throw Failure(options.inputName, sizer.Problem());
   CsvWriter header(options.delimiter, reader.FirstLineEnd());
   if (reader.ByteOrderMark()) header.Text() = kByteOrderMark;
   sizer.WriteHeader(first, first.records.front(), header);

@@ -6,11 +6,21 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string>
+#include <thread>
 
 #include "progress.h"
 #include "row_sizer.h"
 
 namespace brenmor::cli {
+
+// The rows' options, and where the list comes from and goes to.
+struct ListOptions : lists::RowOptions {
+  std::string inputName = "-";                 // in messages about the list
+  std::string outputName = "standard output";  // in messages about the result
+  unsigned threads = std::thread::hardware_concurrency();
+  std::size_t rowsPerBatch = 1024;
+};
 
 struct ListResult {
   std::uint64_t rows = 0;   // data rows written

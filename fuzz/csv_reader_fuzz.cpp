@@ -14,9 +14,9 @@
 
 namespace {
 
-using brenmor::cli::CsvReader;
-using brenmor::cli::Record;
-using brenmor::cli::RecordBatch;
+using brenmor::lists::CsvReader;
+using brenmor::lists::Record;
+using brenmor::lists::RecordBatch;
 
 constexpr int kMarkers = 3;
 
@@ -44,8 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int i = 0; i < kMarkers; ++i) input += "M" + std::to_string(i) + "\n";
   const std::vector<std::size_t> starts = LineStarts(input);
 
-  std::FILE* file = fmemopen(input.data(), input.size(), "r");
-  CsvReader reader(file, ',');
+  CsvReader reader(brenmor::lists::TextSource(input), ',');
   RecordBatch batch;
   std::vector<std::uint64_t> lines;
   std::vector<std::uint64_t> markerLines;
@@ -54,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(lines.empty() || record.line > lines.back());
       lines.push_back(record.line);
       FUZZ_CHECK(record.line <= starts.size());
-      const std::size_t start = starts[record.line - 1];
+      const std::size_t start = starts[static_cast<std::size_t>(record.line - 1)];
       if (start >= markersAt && record.cellCount > 0) {
         FUZZ_CHECK(batch.Cell(record, 0) == "M" + std::to_string(markerLines.size()));
         markerLines.push_back(record.line);
@@ -62,7 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(reader.Buffered() <= 4 * CsvReader::kMaxRecordBytes);
   }
-  std::fclose(file);
   FUZZ_CHECK(reader.Failure().empty());
   FUZZ_CHECK(markerLines.size() == kMarkers);
 

@@ -6,7 +6,7 @@
 
 #include "brenmor/number_text.h"
 
-namespace brenmor::cli {
+namespace brenmor::lists {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -213,12 +213,13 @@ bool CsvReader::Refill(std::size_t atLeast) {
   const std::size_t kept = buffer_.size();
   const std::size_t wanted = std::max(kBlockSize, atLeast);
   buffer_.resize(kept + wanted);
-  const std::size_t got = std::fread(buffer_.data() + kept, 1, wanted, input_);
+  const BytesRead read = input_(buffer_.data() + kept, wanted);
+  const std::size_t got = read.count;
   buffer_.resize(kept + got);
   if (got < wanted) {
     // What came before an error is read first; the error ends the next read.
-    if (std::ferror(input_) != 0) {
-      readError_ = errno;
+    if (read.error != 0) {
+      readError_ = read.error;
       if (got == 0) return Refill(0);
     } else {
       atEnd_ = true;
@@ -233,6 +234,15 @@ bool CsvReader::Refill(std::size_t atLeast) {
   }
   bytesRead_ += got;
   return true;
+}
+
+ByteSource TextSource(std::string_view text) {
+  return [text, at = std::size_t{0}](char* into, std::size_t size) mutable {
+    const std::string_view part = text.substr(at, size);
+    std::copy(part.begin(), part.end(), into);
+    at += part.size();
+    return BytesRead{part.size(), 0};
+  };
 }
 
 std::string Describe(const Record& record) {
@@ -252,4 +262,4 @@ std::string Describe(const Record& record) {
   return {};
 }
 
-}  // namespace brenmor::cli
+}  // namespace brenmor::lists

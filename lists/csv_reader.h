@@ -6,12 +6,12 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace brenmor::cli {
+namespace brenmor::lists {
 
 // What is wrong with a record, when something is.
 enum class RecordFault {
@@ -44,11 +44,24 @@ struct RecordBatch {
   }
 };
 
+// Where a list's bytes come from: a file for brenmor-size, text or a file
+// chosen in the page. It fills `into` with up to `size` bytes and says how
+// many; fewer only at the end of the list or on a failure, whose errno it
+// gives (0 at the end).
+struct BytesRead {
+  std::size_t count = 0;
+  int error = 0;
+};
+using ByteSource = std::function<BytesRead(char* into, std::size_t size)>;
+
+// The bytes of `text`, which must outlive the reader.
+ByteSource TextSource(std::string_view text);
+
 class CsvReader {
  public:
   static constexpr std::size_t kMaxRecordBytes = std::size_t{1} << 20;
 
-  CsvReader(std::FILE* input, char delimiter) : input_(input), delimiter_(delimiter) {}
+  CsvReader(ByteSource input, char delimiter) : input_(std::move(input)), delimiter_(delimiter) {}
 
   // Fills `batch` with up to `records` records, fewer once its text passes
   // `bytes` or the input ends. False when it holds none: at the end, or
@@ -71,7 +84,7 @@ class CsvReader {
   bool SkipLine();
   void Resume(std::size_t at, std::uint64_t line);
 
-  std::FILE* input_;
+  ByteSource input_;
   char delimiter_;
   std::string buffer_;  // input from `pos_` on is unread
   std::size_t pos_ = 0;
@@ -87,4 +100,4 @@ class CsvReader {
 // What is wrong with a faulty record, naming its line.
 std::string Describe(const Record& record);
 
-}  // namespace brenmor::cli
+}  // namespace brenmor::lists

@@ -8,16 +8,13 @@
 
 #include "case_name.h"
 
-namespace brenmor::cli {
+namespace brenmor::lists {
 namespace {
 
 // A record as a test writes it: "line:cell|cell" and, for a faulty one,
 // "!fault@line" after the cells read before it.
 std::vector<std::string> ReadAll(std::string_view input, std::size_t batchRecords = 1000) {
-  std::FILE* file = std::tmpfile();
-  std::fwrite(input.data(), 1, input.size(), file);
-  std::rewind(file);
-  CsvReader reader(file, ',');
+  CsvReader reader(TextSource(input), ',');
   RecordBatch batch;
   std::vector<std::string> records;
   while (reader.Next(batch, batchRecords, std::size_t{1} << 20)) {
@@ -33,7 +30,6 @@ std::vector<std::string> ReadAll(std::string_view input, std::size_t batchRecord
       records.push_back(text);
     }
   }
-  std::fclose(file);
   return records;
 }
 
@@ -110,4 +106,4 @@ TEST(CsvReaderMixTest, KeepsEveryWellFormedRowAmongMalformedOnes) {
 }
 
 }  // namespace
-}  // namespace brenmor::cli
+}  // namespace brenmor::lists

@@ -4,9 +4,8 @@
 
 #include "brenmor/list_header.h"
 #include "brenmor/units.h"
-#include "failure.h"
 
-namespace brenmor::cli {
+namespace brenmor::lists {
 namespace {
 
 constexpr std::array<std::string_view, 6> kAddedColumns = {"F",        "D_mm",   "L_mm",
@@ -15,6 +14,13 @@ constexpr std::array<std::string_view, 6> kAddedColumns = {"F",        "D_mm",  
 constexpr std::string_view kHeadColumn = "head";
 
 std::string Letter(Field field) { return std::string(Info(field).letter); }
+
+// The parts of a message, one after the other.
+std::string Join(std::initializer_list<std::string_view> parts) {
+  std::string joined;
+  for (const std::string_view part : parts) joined += part;
+  return joined;
+}
 
 bool IsHeadColumn(std::string_view name) {
   return name.size() == kHeadColumn.size() &&
@@ -25,11 +31,17 @@ bool IsHeadColumn(std::string_view name) {
 
 }  // namespace
 
-RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const ListOptions& options)
+RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const RowOptions& options)
     : options_(options), columnCount_(header.cellCount) {
-  if (header.fault != RecordFault::None) throw Failure(options.inputName, Describe(header));
-  for (std::size_t i = 0; i < columnCount_; ++i) ReadColumn(batch.Cell(header, i), i);
-  CheckValues();
+  if (header.fault != RecordFault::None) {
+    problem_ = Describe(header);
+    return;
+  }
+  for (std::size_t i = 0; i < columnCount_ && problem_.empty(); ++i) {
+    ReadColumn(batch.Cell(header, i), i);
+  }
+  if (problem_.empty()) CheckValues();
+  if (!problem_.empty()) return;
   const bool byWords =
       std::any_of(columns_.begin(), columns_.end(), [](const auto& c) { return c && c->byWords; });
   if (byWords && options.noteColumns) options.noteColumns(ColumnsTaken());
@@ -39,7 +51,10 @@ RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const ListOpt
 // name is a carried column.
 void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
   if (IsHeadColumn(TrimBlanks(cell))) {
-    if (headColumn_) throw Failure(options_.inputName, "two columns are head");
+    if (headColumn_) {
+      problem_ = "two columns are head";
+      return;
+    }
     headColumn_ = index;
     return;
   }
@@ -48,13 +63,14 @@ void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
   std::optional<ListUnit> unit = ListUnit{};
   if (!header.unit.empty()) unit = ListUnitNamed(*header.field, header.unit);
   if (!unit) {
-    throw Failure(options_.inputName,
-                  Join({"column \"", cell, "\": ", UnitProblem(*header.field, header.unit)}));
+    problem_ = Join({"column \"", cell, "\": ", UnitProblem(*header.field, header.unit)});
+    return;
   }
   auto& column = columns_[static_cast<std::size_t>(*header.field)];
   if (column) {
-    throw Failure(options_.inputName, Join({"columns \"", column->name, "\" and \"", cell,
-                                            "\" are both ", Letter(*header.field)}));
+    problem_ = Join(
+        {"columns \"", column->name, "\" and \"", cell, "\" are both ", Letter(*header.field)});
+    return;
   }
   column = Column{index, *unit, std::string(cell), std::string(header.unit), header.byWords};
 }
@@ -78,17 +94,17 @@ std::string RowSizer::ColumnsTaken() const {
 }
 
 // Every value comes from the list or from the command line, never both.
-void RowSizer::CheckValues() const {
+void RowSizer::CheckValues() {
   for (const Field field : kFields) {
     const auto f = static_cast<std::size_t>(field);
     const std::string name = Letter(field);
     if (columns_[f] && options_.given[f]) {
-      throw Failure(options_.inputName,
-                    Join({name, " is both a column of the list and given as ", name, "="}));
+      problem_ = Join({name, " is both a column of the list and given as ", name, "="});
+      return;
     }
     if (!columns_[f] && !options_.given[f]) {
-      throw Failure(options_.inputName,
-                    Join({"the list has no column ", name, ", and no ", name, "= is given"}));
+      problem_ = Join({"the list has no column ", name, ", and no ", name, "= is given"});
+      return;
     }
   }
 }
@@ -168,4 +184,4 @@ bool RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& 
   return status == Status::Sized;
 }
 
-}  // namespace brenmor::cli
+}  // namespace brenmor::lists

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace brenmor::cli {
+namespace brenmor::lists {
 
 class CsvWriter {
  public:
@@ -47,4 +47,4 @@ class CsvWriter {
   bool rowStarted_ = false;
 };
 
-}  // namespace brenmor::cli
+}  // namespace brenmor::lists

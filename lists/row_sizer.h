@@ -9,15 +9,15 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "brenmor/evaluation.h"
 #include "csv_reader.h"
 #include "csv_writer.h"
 
-namespace brenmor::cli {
+namespace brenmor::lists {
 
-struct ListOptions {
+// How every row of a list is read and sized.
+struct RowOptions {
   char delimiter = ',';
   DecimalMark mark = DecimalMark::Point;
   // A value for every row, from the command line, for a field that the
@@ -26,10 +26,6 @@ struct ListOptions {
   // The heads, plate step and density of every row; a list's head column
   // overrides the heads for its row.
   WallOptions wall;
-  std::string inputName = "-";                 // in messages about the list
-  std::string outputName = "standard output";  // in messages about the result
-  unsigned threads = std::thread::hardware_concurrency();
-  std::size_t rowsPerBatch = 1024;
   // Told, once the header is read, which column was taken for each field
   // when some column was named by its words; not called for letter headers.
   std::function<void(const std::string&)> noteColumns;
@@ -37,9 +33,12 @@ struct ListOptions {
 
 class RowSizer {
  public:
-  // Reads the header; a Failure when the list cannot be sized with these
-  // columns and values.
-  RowSizer(const RecordBatch& batch, const Record& header, const ListOptions& options);
+  // Reads the header. When the list cannot be sized with these columns and
+  // values, Problem() says why, and no row may be sized.
+  RowSizer(const RecordBatch& batch, const Record& header, const RowOptions& options);
+
+  // Why the list cannot be sized; empty when it can.
+  const std::string& Problem() const { return problem_; }
 
   // The header as it is written: the list's columns and the added ones.
   void WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const;
@@ -57,17 +56,18 @@ class RowSizer {
   };
 
   void ReadColumn(std::string_view cell, std::size_t index);
-  void CheckValues() const;
+  void CheckValues();
   std::string ColumnsTaken() const;
   std::optional<std::string> ReadValues(const RecordBatch& batch, const Record& record,
                                         Quantities& given, WallOptions& wall) const;
   bool Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
              std::string_view message, const Evaluation* evaluation = nullptr) const;
 
-  const ListOptions& options_;
+  const RowOptions& options_;
+  std::string problem_;
   std::size_t columnCount_;
   std::array<std::optional<Column>, 5> columns_;  // by field
   std::optional<std::size_t> headColumn_;
 };
 
-}  // namespace brenmor::cli
+}  // namespace brenmor::lists

@@ -9,11 +9,9 @@
 namespace brenmor::cli {
 namespace {
 
-using lists::CsvReader;
 using lists::CsvWriter;
-using lists::Record;
+using lists::ListSession;
 using lists::RecordBatch;
-using lists::RowSizer;
 
 // The list's bytes from a file or stream; an error keeps the errno it had.
 lists::ByteSource FileSource(std::FILE* input) {
@@ -23,15 +21,10 @@ lists::ByteSource FileSource(std::FILE* input) {
   };
 }
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// A batch also ends at this much text, so that long cells cannot make a
-// ring of batches large.
-constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
-
 struct Slot {
   RecordBatch batch;
   CsvWriter out;
-  ListResult counts;
+  lists::RowCounts counts;
 };
 
 bool WriteAll(std::FILE* output, std::string_view text) {
@@ -42,31 +35,25 @@ bool WriteAll(std::FILE* output, std::string_view text) {
 
 ListResult SizeList(std::FILE* input, std::FILE* output, const ListOptions& options,
                     Progress& progress) {
-  CsvReader reader(FileSource(input), options.delimiter);
-  RecordBatch first;
-  if (!reader.Next(first, 1, kBatchBytes)) {
-    if (!reader.Failure().empty()) throw Failure(options.inputName, reader.Failure());
-    throw Failure(options.inputName, "the list has no header line");
-  }
-  const RowSizer sizer(first, first.records.front(), options);
-  if (!sizer.Problem().empty()) throw Failure(options.inputName, sizer.Problem());
-  CsvWriter header(options.delimiter, reader.FirstLineEnd());
-  if (reader.ByteOrderMark()) header.Text() = kByteOrderMark;
-  sizer.WriteHeader(first, first.records.front(), header);
+  ListSession session(FileSource(input), options);
+  if (!session.Problem().empty()) throw Failure(options.inputName, session.Problem());
+  lists::CsvReader& reader = session.Reader();
+  const lists::RowSizer& sizer = session.Sizer();
 
-  int writeError = WriteAll(output, header.Text()) ? 0 : errno;
+  int writeError = WriteAll(output, session.Header()) ? 0 : errno;
   ListResult result;
   OrderedPipeline<Slot> pipeline(options.threads, 2 * std::size_t{options.threads} + 2,
-                                 Slot{{}, header, {}});
+                                 Slot{{}, session.RowWriter(), {}});
   pipeline.Run(
       [&](Slot& slot) {
-        return writeError == 0 && reader.Next(slot.batch, options.rowsPerBatch, kBatchBytes);
+        return writeError == 0 &&
+               reader.Next(slot.batch, options.rowsPerBatch, ListSession::kBatchBytes);
       },
       [&](Slot& slot) {
         slot.out.Text().clear();
-        slot.counts = {slot.batch.records.size(), 0};
-        for (const Record& record : slot.batch.records) {
-          slot.counts.sized += sizer.SizeRow(slot.batch, record, slot.out) ? 1 : 0;
+        slot.counts = {};
+        for (const lists::Record& record : slot.batch.records) {
+          slot.counts.Add(sizer.SizeRow(slot.batch, record, slot.out));
         }
       },
       [&](Slot& slot) {

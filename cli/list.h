@@ -9,8 +9,8 @@
 #include <string>
 #include <thread>
 
+#include "list_session.h"
 #include "progress.h"
-#include "row_sizer.h"
 
 namespace brenmor::cli {
 

@@ -117,7 +117,7 @@ void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, CsvWr
   out.EndRow();
 }
 
-bool RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const {
+Status RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const {
   if (record.fault != RecordFault::None) {
     return Write(batch, record, out, Status::Error, Describe(record));
   }
@@ -161,8 +161,9 @@ std::optional<std::string> RowSizer::ReadValues(const RecordBatch& batch, const 
 
 // A row that is too short or too long, or cut short by a fault, still
 // fills the header's columns.
-bool RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
-                     std::string_view message, const Evaluation* evaluation) const {
+Status RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& out,
+                       Status status, std::string_view message,
+                       const Evaluation* evaluation) const {
   for (std::size_t i = 0; i < columnCount_; ++i) {
     out.Cell(i < record.cellCount ? batch.Cell(record, i) : std::string_view());
   }
@@ -181,7 +182,7 @@ bool RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& 
   for (const std::string& text : e.wallTexts.shown) number(text);
   out.Cell(e.wallTexts.message);
   out.EndRow();
-  return status == Status::Sized;
+  return status;
 }
 
 }  // namespace brenmor::lists

@@ -43,8 +43,8 @@ class RowSizer {
   // The header as it is written: the list's columns and the added ones.
   void WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const;
 
-  // Writes the record's row; true when it was sized.
-  bool SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const;
+  // Writes the record's row; how it ended.
+  Status SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const;
 
  private:
   struct Column {
@@ -60,8 +60,8 @@ class RowSizer {
   std::string ColumnsTaken() const;
   std::optional<std::string> ReadValues(const RecordBatch& batch, const Record& record,
                                         Quantities& given, WallOptions& wall) const;
-  bool Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
-             std::string_view message, const Evaluation* evaluation = nullptr) const;
+  Status Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
+               std::string_view message, const Evaluation* evaluation = nullptr) const;
 
   const RowOptions& options_;
   std::string problem_;

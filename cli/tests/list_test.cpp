@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "case_name.h"
+#include "list_session.h"
 #include "run_brenmor_size.h"
 
 namespace {
+
+using namespace brenmor;
 
 struct ListCase {
   const char* name;
@@ -142,6 +145,39 @@ TEST(EngineersListTest, IsReadByItsWordsAndSaysWhichColumnItTook) {
             std::string::npos);
   EXPECT_EQ(RunBrenmorSize({"--csv", "-"}, "P,C,S,E,V\n100,0.0625,16000,0.8,1000\n").err, "")
       << "letters stay quiet";
+}
+
+// The page sizes a list on one thread, a few rows at a time; the bytes must
+// be brenmor-size's, whatever the list holds.
+TEST(ListSessionTest, WritesBrenmorSizesBytesOnOneThread) {
+  const std::pair<std::vector<std::string>, std::string> lists[] = {
+      {{},
+       "\xEF\xBB\xBFTag,Service,P [bar],C [mm],S,E,V [m^3]\r\nV-101,Flash drum,10,3,16000,0.85,"
+       "20\r\nV-102,\"Receiver, air\",8 bar,1.5,17500,0.85,2.5\r\n\r\nV-103,\"x\"y,12,0,16000,"
+       "0.85,40\r\nV-104,Separator,12,0,16000,0.85,40\r\n"},
+      {{"--decimal-comma"}, "Tag;P;C;S;E;V;Head\nA;10,5;0,0625;16000;0,8;1000;hemispherical\nB;1"},
+      {{},
+       "Design pressure (barg),Corrosion,Stress,Efficiency,Volume (m3)\n10,0.0625,16000,0.8,"
+       "20\n\"never closed,1\n"}};
+  for (const auto& [args, input] : lists) {
+    std::vector<std::string> command = {"--csv", "-"};
+    command.insert(command.end(), args.begin(), args.end());
+    const Ran native = RunBrenmorSize(command, input);
+    lists::RowOptions options;
+    if (!args.empty()) {
+      options.mark = DecimalMark::Comma;
+      options.delimiter = ';';
+    }
+    lists::ListSession session(lists::TextSource(input), options);
+    ASSERT_EQ(session.Problem(), "");
+    lists::CsvWriter out = session.RowWriter();
+    lists::RowCounts counts;
+    while (session.SizeRows(2, out, counts)) {
+    }
+    EXPECT_EQ(session.Header() + out.Text(), native.out) << input;
+    EXPECT_EQ(native.status, counts.rows == counts.sized ? 0 : 1);
+    EXPECT_EQ(counts.rows, counts.sized + counts.refused + counts.errors);
+  }
 }
 
 struct BadListCase {

@@ -1,0 +1,64 @@
+// A list opened for sizing: its header read, and the output's header line
+// written with the input's byte-order mark, delimiter and line end. The
+// rows then go through Sizer() in batches from Reader() on any threads, as
+// brenmor-size streams them, or through SizeRows on this one, as the page
+// sizes them; either way the bytes are the same.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "csv_reader.h"
+#include "csv_writer.h"
+#include "row_sizer.h"
+
+namespace brenmor::lists {
+
+// Rows written so far, by how they ended.
+struct RowCounts {
+  std::uint64_t rows = 0;
+  std::uint64_t sized = 0;
+  std::uint64_t refused = 0;
+  std::uint64_t errors = 0;
+
+  void Add(Status status);
+};
+
+class ListSession {
+ public:
+  // A batch also ends at this much text, so that long cells cannot make a
+  // batch, or a ring of them, large.
+  static constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
+
+  ListSession(ByteSource input, const RowOptions& options);
+  ListSession(const ListSession&) = delete;
+  ListSession& operator=(const ListSession&) = delete;
+
+  // Why the list cannot be sized: it has no header line, it could not be
+  // read, or its header does not fit the options; empty when it can.
+  const std::string& Problem() const { return problem_; }
+
+  // The output's first line, byte-order mark and all.
+  const std::string& Header() const { return header_; }
+
+  // A writer of rows in the output's delimiter and line end.
+  CsvWriter RowWriter() const { return {options_.delimiter, reader_.FirstLineEnd()}; }
+
+  CsvReader& Reader() { return reader_; }
+  const RowSizer& Sizer() const { return *sizer_; }
+
+  // Reads up to `rows` more rows and writes their lines to `out`; false
+  // when there were none left, or reading failed (Reader().Failure()).
+  bool SizeRows(std::size_t rows, CsvWriter& out, RowCounts& counts);
+
+ private:
+  RowOptions options_;
+  CsvReader reader_;
+  RecordBatch batch_;
+  std::optional<RowSizer> sizer_;
+  std::string header_;
+  std::string problem_;
+};
+
+}  // namespace brenmor::lists

@@ -65,7 +65,7 @@ test-engine:
 tidy: build
 	@scripts/install-deps lint
 	git ls-files -- ':(glob)engine/src/*.cpp' ':(glob)ui/*.cpp' ':(glob)app/*.cpp' \
-	  ':(glob)cli/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
+	  ':(glob)cli/*.cpp' ':(glob)lists/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
 
 # Speed and memory, measured side by side, the page's among them; writes
 # bench/RESULTS.md and fails when a target is missed.

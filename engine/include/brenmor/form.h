@@ -74,6 +74,10 @@ struct FormTexts {
   std::string_view logo = "Brenmor logo";  // the picture's accessible name
   std::string_view separator = "Separator";
   std::string_view unitsOf = "Units of ";  // before a field's name: a unit list's name
+  // When the window cannot open: what works without a display.
+  std::string_view noDisplay =
+      "the window needs a display (X11 or Wayland); without one, size with brenmor-size, or "
+      "open the page brenmor.html (make web; installed in /usr/share/brenmor) in a browser";
 };
 
 inline constexpr FormTexts kFormTexts;

@@ -29,11 +29,12 @@ test-x11: build
 	@scripts/install-deps x11
 	ctest --preset x11
 
-# The page: one HTML file with the engine in it, build/web/brenmor.html.
+# The page: one HTML file with the engine in it, build/web/brenmor.html. The
+# WebAssembly test suites and fuzz targets are built by test-web.
 web:
 	@scripts/install-deps web
 	cmake --preset web
-	cmake --build --preset web
+	cmake --build --preset web --target brenmor_page
 	@echo "The page is build/web/brenmor.html"
 
 # The engine's tests and fuzz corpora as WebAssembly under node, then the
@@ -41,6 +42,7 @@ web:
 # the package again with the page in it.
 test-web: build web
 	@scripts/install-deps browsers
+	cmake --build --preset web
 	ctest --preset web
 	cd web/tests && npm ci --no-audit --no-fund
 	BRENMOR_PAGE=$(CURDIR)/build/web/brenmor.html BRENMOR_SIZE=$(CURDIR)/build/default/cli/brenmor-size \

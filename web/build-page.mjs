@@ -28,8 +28,17 @@ const policy = [
   "base-uri 'none'",
 ].join('; ');
 
-const page = read(join(sourceDir, 'index.html'))
-  .replace('<!--policy-->', () => policy)
-  .replace('/*style*/', () => style)
-  .replace('<!--scripts-->', () => [wasm, ...scripts.map((s) => `<script>${s}</script>`)].join('\n'));
+// Each placeholder must stand in the page exactly once: a page that kept one,
+// or lost its policy, must not be written.
+function fill(html, placeholder, text) {
+  const parts = html.split(placeholder);
+  if (parts.length !== 2) {
+    throw new Error(`index.html has ${parts.length - 1} of ${placeholder}, not one`);
+  }
+  return parts.join(text);
+}
+let page = read(join(sourceDir, 'index.html'));
+page = fill(page, '<!--policy-->', policy);
+page = fill(page, '/*style*/', style);
+page = fill(page, '<!--scripts-->', [wasm, ...scripts.map((s) => `<script>${s}</script>`)].join('\n'));
 writeFileSync(out, page);

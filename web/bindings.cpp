@@ -162,6 +162,11 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_form() {
 }
 
 EMSCRIPTEN_KEEPALIVE const char* brenmor_commit_with_unit(int field, int unit, const char* text) {
+  // A unit off its list is the commit's own refusal; a field off the form
+  // is the page's mistake.
+  if (field < 0 || static_cast<std::size_t>(field) >= brenmor::kFields.size()) {
+    return Result(Fields().Add("error", "no such field").Take());
+  }
   const auto f = static_cast<Field>(field);
   const brenmor::UnitCommit commit = State().CommitWithUnit(f, unit, text);
   return Commit(commit.error, f, commit.writtenBack, commit.fText);

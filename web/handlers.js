@@ -21,8 +21,21 @@
   // The engine's C API: each result is one text of named fields.
   const call = (name, types = [], args = []) =>
     engine.ccall(`brenmor_${name}`, 'string', types, args);
-  const struct = (text) =>
-    Object.fromEntries(text.split('\x1E').filter(Boolean).map((pair) => pair.split('\x1F')));
+  // A struct whose fields are read by name: a name the engine did not give
+  // is a mistake of the page, so it throws rather than reading undefined.
+  const struct = (text) => {
+    const fields = Object.fromEntries(
+      text.split('\x1E').filter(Boolean).map((pair) => pair.split('\x1F')));
+    if (Object.hasOwn(fields, 'error')) throw new Error(`the engine refused a call: ${fields.error}`);
+    return new Proxy(fields, {
+      get(target, name) {
+        if (typeof name === 'string' && !Object.hasOwn(target, name)) {
+          throw new Error(`the engine gave no field "${name}"`);
+        }
+        return target[name];
+      },
+    });
+  };
   const items = (text) => text.split('\x1C').filter(Boolean);
   const design = {
     commitWithUnit: (field, unit, text) =>

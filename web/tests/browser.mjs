@@ -34,9 +34,13 @@ export async function open(browser, viewport = { width: 420, height: 300 }) {
   await page.setViewport(viewport);
   const requests = [];
   page.on('request', (request) => requests.push(request.url()));
+  // Any error the page's scripts throw, such as a field misread at the
+  // engine's boundary.
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
   await page.goto(pageUrl);
   await page.waitForSelector('body[data-ready]');
-  return { page, requests, ...drive(page) };
+  return { page, requests, errors, ...drive(page) };
 }
 
 // What a person does and sees.

@@ -15,7 +15,12 @@ for (const b of browsers) {
     // A fresh page for each test, closed after it.
     const withPage = (name, body, viewport) => test(name, async () => {
       const w = await open(browser, viewport);
-      try { await body(w); } finally { await w.page.close(); }
+      try {
+        await body(w);
+        assert.deepEqual(w.errors, [], 'the page threw');
+      } finally {
+        await w.page.close();
+      }
     });
 
     withPage('opensWithDefaultsRedAndListsHidden', async (w) => {

@@ -7,6 +7,7 @@
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImageWriter>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -302,19 +303,26 @@ void ChartWindow::cmdSave_Click() {
                                                     QStringLiteral("brenmor-chart.svg"),
                                                     QStringLiteral("SVG (*.svg);;PNG (*.png)"));
   if (path.isEmpty()) return;
-  const bool saved = path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)
-                         ? view_->grab().save(path)
-                         : saveSvg(path);
-  if (!saved) {
-    QMessageBox::warning(this, windowTitle(), ToQString(brenmor::kFormTexts.chartNotSaved) + path);
+  const QString problem = saveChart(path);
+  if (!problem.isEmpty()) {
+    QMessageBox::warning(this, windowTitle(),
+                         ToQString(brenmor::kFormTexts.chartNotSaved) + path + ": " + problem);
   }
 }
 
-bool ChartWindow::saveSvg(const QString& path) const {
+QString ChartWindow::saveChart(const QString& path) const {
+  if (path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) {
+    QImageWriter writer(path);
+    return writer.write(view_->grab().toImage()) ? QString() : writer.errorString();
+  }
   QFile file(path);
   const std::string svg = brenmor::ChartSvg(
       view_->chart(), view_->width(), view_->height(), view_->ink().name().toStdString(),
       view_->paper().name().toStdString(), view_->accent().name().toStdString());
-  return file.open(QIODevice::WriteOnly) &&
-         file.write(svg.data(), static_cast<qint64>(svg.size())) == static_cast<qint64>(svg.size());
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(svg.data(), static_cast<qint64>(svg.size())) != static_cast<qint64>(svg.size()) ||
+      !file.flush()) {
+    return file.errorString();
+  }
+  return {};
 }

@@ -28,6 +28,9 @@ class ChartWindow : public QWidget {
   void setCalculated(const std::optional<brenmor::DesignValues>& calculated);
   const brenmor::Chart& chart() const;
   const brenmor::WeightPlot& weightPlot() const;
+  // Why the chart could not be saved as `path` (SVG, or PNG by its name);
+  // empty when it was.
+  QString saveChart(const QString& path) const;
 
  private:
   QWidget* createWallPanel();
@@ -35,7 +38,6 @@ class ChartWindow : public QWidget {
   void cmdSave_Click();
   void cmbWall_Click();
   void showWall();
-  bool saveSvg(const QString& path) const;
 
   ChartView* view_;
   WeightView* weightView_;

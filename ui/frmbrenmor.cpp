@@ -309,8 +309,13 @@ void frmBrenmor::mnuShowChart_Click() {
   chart_->activateWindow();
 }
 
+// The clipboard may be refused, or taken by another program at once: read it
+// back, and say so when it does not hold the record.
 void frmBrenmor::mnuCopyRecord_Click() {
-  QGuiApplication::clipboard()->setText(ToQString(brenmor::CalculationRecord(state_.Values())));
+  const QString record = ToQString(brenmor::CalculationRecord(state_.Values()));
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->setText(record);
+  if (clipboard->text() != record) showMessage(kFormTexts.copyFailed);
 }
 
 void frmBrenmor::Form_Load() { state_.LoadDefaults(); }

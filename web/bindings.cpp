@@ -142,6 +142,7 @@ std::string WindowTexts() {
       .Add("revision", t.revision)
       .Add("date", t.date)
       .Add("copyRecord", t.copyRecord)
+      .Add("copyFailed", t.copyFailed)
       .Add("logo", t.logo)
       .Add("separator", t.separator)
       .Take();

@@ -14,10 +14,23 @@
     return bytes;
   };
 
-  const wasm = $('engineWasm').textContent;
-  const engine = await createEngine({
-    wasmBinary: Uint8Array.fromBase64?.(wasm) ?? fromBase64(wasm),
-  });
+  // An old browser, or one with WebAssembly turned off, cannot run the
+  // engine: say so where the form would be, rather than stay busy.
+  const startEngine = async () => {
+    const wasm = $('engineWasm').textContent;
+    return createEngine({ wasmBinary: Uint8Array.fromBase64?.(wasm) ?? fromBase64(wasm) });
+  };
+  let engine;
+  try {
+    engine = await startEngine();
+  } catch {
+    const form = $('frmBrenmor');
+    form.replaceChildren($('lblNoEngine'));
+    $('lblNoEngine').hidden = false;
+    form.removeAttribute('aria-busy');
+    document.body.dataset.ready = 'no-engine';
+    return;
+  }
   // The engine's C API: each result is one text of named fields.
   const call = (name, types = [], args = []) =>
     engine.ccall(`brenmor_${name}`, 'string', types, args);
@@ -218,9 +231,13 @@
     $('picChart').replaceChildren(document.importNode(svg, true));
   }
 
+  // A browser may refuse the clipboard to a page: say so, as the window does.
   function mnuCopyRecord_Click() {
     hideMenu();
-    navigator.clipboard.writeText(design.record(...wallChoice()));
+    const written = navigator.clipboard?.writeText(design.record(...wallChoice()));
+    (written ?? Promise.reject(new Error('no clipboard'))).catch(() => {
+      showMessage(texts.copyFailed, cmdCalc);
+    });
   }
 
   function showFText(commit) {

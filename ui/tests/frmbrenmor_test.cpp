@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -105,6 +107,7 @@ class FrmBrenmorTest : public QObject {
   void chartFollowsEachCalculate();
   void wallAndWeightFollowEachCalculate_data();
   void wallAndWeightFollowEachCalculate();
+  void chartSaveSaysWhyNot();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -874,6 +877,23 @@ void FrmBrenmorTest::wallAndWeightFollowEachCalculate() {
   QCOMPARE(chart->weightPlot().design.has_value(), !shown.front().isEmpty());
   QCOMPARE(chart->weightPlot().least.has_value(), !shown.front().isEmpty());
   QCOMPARE(chart->findChild<QWidget*>("picWeight")->focusPolicy(), Qt::StrongFocus);
+}
+
+// A save that fails gives the system's reason, for SVG and PNG alike; one
+// that works leaves the file.
+void FrmBrenmorTest::chartSaveSaysWhyNot() {
+  ChartWindow chart;
+  chart.resize(600, 400);
+  for (const char* name : {"/nonexistent/chart.svg", "/nonexistent/chart.png"}) {
+    const QString problem = chart.saveChart(QString::fromLatin1(name));
+    QVERIFY2(!problem.isEmpty(), name);
+  }
+  QTemporaryDir dir;
+  for (const char* name : {"chart.svg", "chart.png"}) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QCOMPARE(chart.saveChart(path), QString());
+    QVERIFY2(QFileInfo(path).size() > 100, name);
+  }
 }
 
 // Run once as it is and once with QT_SCALE_FACTOR=2: the window is drawn

@@ -73,6 +73,21 @@ for (const b of browsers) {
       });
     }
 
+    // A browser without WebAssembly gets a sentence, not a busy form.
+    test('saysSoWhenTheEngineCannotStart', async () => {
+      const page = await browser.newPage();
+      try {
+        await page.evaluateOnNewDocument(() => { delete globalThis.WebAssembly; });
+        await page.goto(pageUrl);
+        await page.waitForSelector('body[data-ready="no-engine"]');
+        const said = await page.$eval('#frmBrenmor', (e) => e.textContent);
+        assert.match(said, /needs WebAssembly/);
+        assert.equal(await page.$eval('#frmBrenmor', (e) => e.hasAttribute('aria-busy')), false);
+      } finally {
+        await page.close();
+      }
+    });
+
     withPage('calculateUsesCommittedValuesOnly', async (w) => {
       await w.type('txtP', '200');
       await w.page.click('#cmdCalc');
@@ -237,6 +252,16 @@ for (const b of browsers) {
       assert.match(copied, /\n {4}= 1702\.68 mm, shown 1703\n/);
       assert.match(copied, /\n {2}L\/D = 7\.31\n/);
       assert.equal(await w.shown('mnuBackground'), false);
+    });
+
+    withPage('refusedClipboardSaysSo', async (w) => {
+      await w.page.evaluate(() => {
+        navigator.clipboard.writeText = () => Promise.reject(new DOMException('denied'));
+      });
+      await w.page.click('#Label1', { button: 'right' });
+      await w.press('Enter');
+      await w.page.waitForFunction(() => document.getElementById('dlgMessage').open);
+      assert.equal(await w.message(), 'The calculation record could not be copied to the clipboard');
     });
 
     withPage('noRequestLeavesThePageAndNothingIsKept', async (w) => {

@@ -63,6 +63,7 @@ struct FormTexts {
   std::string_view revision = "Rev.Z";
   std::string_view date = "29-Sep-2012";
   std::string_view copyRecord = "Copy calculation record";
+  std::string_view copyFailed = "The calculation record could not be copied to the clipboard";
   std::string_view showChart = "Show chart";
   std::string_view chartTitle = "Brenmor chart";
   std::string_view copyChart = "&Copy image";

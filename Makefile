@@ -1,6 +1,6 @@
 # The front door: every target installs what its task is missing, then lets
 # the CMake presets do the work.
-.PHONY: run build package test test-x11 test-debug test-engine test-web web tidy bench \
+.PHONY: run build package test test-x11 test-debug test-engine test-web web tidy lint-web bench \
         bench-build fuzz fuzz-short format format-check clean
 
 # The window alone: only what it needs is installed and built.
@@ -68,6 +68,14 @@ tidy: build
 	@scripts/install-deps lint
 	git ls-files -- ':(glob)engine/src/*.cpp' ':(glob)ui/*.cpp' ':(glob)app/*.cpp' \
 	  ':(glob)cli/*.cpp' ':(glob)lists/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
+
+# ESLint (from npm, locked) over the page's scripts, its build, its tests and
+# the page benchmark, from the top folder; any finding fails.
+lint-web:
+	@scripts/install-deps lint
+	cd web/tests && npm ci --no-audit --no-fund
+	web/tests/node_modules/.bin/eslint --config web/tests/eslint.config.mjs --max-warnings 0 \
+	  web/handlers.js web/build-page.mjs web/tests/*.mjs bench/*.mjs
 
 # Speed and memory, measured side by side, the page's among them; writes
 # bench/RESULTS.md and fails when a target is missed.

@@ -23,6 +23,11 @@ std::string Metres(double inches) { return Full(inches * kMmPerInch / 1000); }
 std::string Pounds(double kg) { return FormatFixed(kg / kKgPerPound, 0) + " lb"; }
 std::string Holds(bool holds) { return holds ? "holds" : "fails"; }
 
+// The factors as the arithmetic holds them, so that the record cannot
+// disagree with it: "25.4 x 12", "3.28^3", "35.287552" and the correlation's pi.
+std::string FeetToMm() { return Full(kMmPerInch) + " x " + Full(kInchesPerFoot); }
+std::string CubicFeetPerCubicMetre() { return Full(kCubicFeetPerCubicMetre); }
+
 class Record {
  public:
   template <class... Parts>
@@ -110,10 +115,10 @@ bool DiameterSection(Record& r, double F, double V, const VesselSize& size) {
   const SizingRow& hi = SizingTable[static_cast<std::size_t>(size.row - 1)];
   const std::string loRow = Row(size.row - 1);
   const std::string hiRow = Row(size.row);
-  r.Line("  Dlo = ", Full(lo.A), " x ", Full(V), "^", Full(lo.B), " x 25.4 x 12 = ", Mm(size.Dlo),
-         " mm");
-  r.Line("  Dhi = ", Full(hi.A), " x ", Full(V), "^", Full(hi.B), " x 25.4 x 12 = ", Mm(size.Dhi),
-         " mm");
+  r.Line("  Dlo = ", Full(lo.A), " x ", Full(V), "^", Full(lo.B), " x ", FeetToMm(), " = ",
+         Mm(size.Dlo), " mm");
+  r.Line("  Dhi = ", Full(hi.A), " x ", Full(V), "^", Full(hi.B), " x ", FeetToMm(), " = ",
+         Mm(size.Dhi), " mm");
   r.Line();
   r.Line("Diameter, linear in F between the two rows");
   r.Line("  D = Dlo + (F - Ft", loRow, ") x ((Dhi - Dlo) / (Ft", hiRow, " - Ft", loRow, "))");
@@ -213,10 +218,10 @@ void WeightSection(Record& r, const DesignValues& v, const VesselSize& size, con
   r.Line("  empty = shell + 2 x head = ", Kg(wall.shellKg), " + 2 x ", Kg(wall.headKg), " = ",
          Kg(wall.emptyKg), " kg, shown ", FormatFixed(wall.emptyKg, 0), " kg, ",
          Pounds(wall.emptyKg));
-  r.Line("  full of water = empty + ", Full(kWaterDensity), " x V / 35.287552 = ", Kg(wall.emptyKg),
-         " + ", Full(kWaterDensity), " x ", Full(v.V / kCubicFeetPerCubicMetre), " = ",
-         Kg(wall.waterKg), " kg, shown ", FormatFixed(wall.waterKg, 0), " kg, ",
-         Pounds(wall.waterKg));
+  r.Line("  full of water = empty + ", Full(kWaterDensity), " x V / ", CubicFeetPerCubicMetre(),
+         " = ", Kg(wall.emptyKg), " + ", Full(kWaterDensity), " x ",
+         Full(v.V / kCubicFeetPerCubicMetre), " = ", Kg(wall.waterKg), " kg, shown ",
+         FormatFixed(wall.waterKg, 0), " kg, ", Pounds(wall.waterKg));
 }
 
 void LeastWeightSection(Record& r, const VesselSize& size, const Wall& wall) {
@@ -248,9 +253,12 @@ void WallSection(Record& r, const DesignValues& v, const VesselSize& size,
 void LengthSection(Record& r, double V, const VesselSize& size) {
   r.Line();
   r.Line("Length of a cylinder of that diameter that holds V");
-  r.Line("  L = (4 x V / 3.28^3) / ((D / 1000)^2 x 3.14159265358979) x 1000");
-  r.Line("    = (4 x ", Full(V), " / 35.287552) / (", Full(size.D / 1000),
-         "^2 x 3.14159265358979) x 1000");
+  const std::string pi = Full(kSizingPi);
+  const std::string mmPerMetre = Full(kMmPerMetre);
+  r.Line("  L = (4 x V / ", Full(kFeetPerMetre), "^3) / ((D / ", mmPerMetre, ")^2 x ", pi, ") x ",
+         mmPerMetre);
+  r.Line("    = (4 x ", Full(V), " / ", CubicFeetPerCubicMetre(), ") / (",
+         Full(size.D / kMmPerMetre), "^2 x ", pi, ") x ", mmPerMetre);
   r.Line("    = ", Mm(size.L), " mm, shown ", FormatRounded(size.L, 0));
   if (size.error != SizingError::None) {
     r.Refused(size.error);

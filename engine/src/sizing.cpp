@@ -34,10 +34,6 @@ constexpr std::array<double, kTable.size() - 1> kSegmentEnds = [] {
   return ends;
 }();
 
-constexpr double kInchesPerFoot = 12;
-constexpr double kMmPerMetre = 1000;
-// Not the full double pi: the sizes are defined with this one.
-constexpr double kPi = 3.14159265358979;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 bool IsFinite(double x) { return std::isfinite(x); }
@@ -62,7 +58,7 @@ std::optional<double> CalcF(double P, double C, double S, double E) {
 
 double CylinderLength(double V, double D) {
   const double metres = D / kMmPerMetre;
-  return ((4 * V) / kCubicFeetPerCubicMetre) / (metres * metres * kPi) * kMmPerMetre;
+  return ((4 * V) / kCubicFeetPerCubicMetre) / (metres * metres * kSizingPi) * kMmPerMetre;
 }
 
 VesselSize SizeVessel(double F, double V) {

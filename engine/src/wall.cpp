@@ -13,7 +13,6 @@
 namespace brenmor {
 namespace {
 
-constexpr double kMmPerMetre = 1000;
 // Two thicknesses within this fraction of a step of a whole step are that
 // step: 3 mm converted to inches and back must not round up to 4 mm.
 constexpr double kStepSlack = 1e-9;

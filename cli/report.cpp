@@ -66,11 +66,15 @@ std::string Summary(const Evaluation& design, DecimalMark mark) {
     }
     Add(text, info.letter, shown);
   }
-  if (!design.fText.empty()) Add(text, "F", WithDecimalMark(design.fText, mark) + " 1/in");
+  const auto result = [&](Result r) {
+    const ResultInfo& info = Info(r);
+    std::string shown = WithDecimalMark(design.Text(r), mark);
+    if (!info.unit.empty()) (shown += ' ') += info.unit;
+    Add(text, info.label, shown);
+  };
+  if (!design.fText.empty()) result(Result::F);
   if (design.status != Status::Sized) return text + "Refused: " + design.message + '\n';
-  Add(text, "D", WithDecimalMark(design.dText, mark) + " mm");
-  Add(text, "L", WithDecimalMark(design.lText, mark) + " mm");
-  Add(text, "L/D", WithDecimalMark(design.lengthOverD, mark));
+  for (const Result r : {Result::D, Result::L, Result::LengthOverD}) result(r);
   AddWall(text, design, mark);
   return text;
 }
@@ -81,10 +85,9 @@ std::string Json(const Evaluation& design, const std::string* record) {
     const std::optional<double>& value = design.committed[static_cast<std::size_t>(field)];
     object[std::string(Info(field).letter)] = value ? nlohmann::ordered_json(*value) : nullptr;
   }
-  object["F"] = Number(design.fText);
-  object["D_mm"] = Number(design.dText);
-  object["L_mm"] = Number(design.lText);
-  object["L_over_D"] = Number(design.lengthOverD);
+  for (const Result result : kResults) {
+    object[std::string(Info(result).name)] = Number(design.Text(result));
+  }
   object["status"] = StatusName(design.status);
   object["message"] = design.message;
   for (const WallResult result : kWallResults) {

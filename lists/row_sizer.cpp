@@ -8,8 +8,8 @@
 namespace brenmor::lists {
 namespace {
 
-constexpr std::array<std::string_view, 6> kAddedColumns = {"F",        "D_mm",   "L_mm",
-                                                           "L_over_D", "status", "message"};
+// After the results' columns, how the row ended and why.
+constexpr std::array<std::string_view, 2> kStatusColumns = {"status", "message"};
 // The optional column whose cells choose each row's heads.
 constexpr std::string_view kHeadColumn = "head";
 
@@ -111,7 +111,8 @@ void RowSizer::CheckValues() {
 
 void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const {
   for (std::size_t i = 0; i < columnCount_; ++i) out.Cell(batch.Cell(header, i));
-  for (const std::string_view name : kAddedColumns) out.Cell(name);
+  for (const Result result : kResults) out.Cell(Info(result).name);
+  for (const std::string_view name : kStatusColumns) out.Cell(name);
   for (const WallResult result : kWallResults) out.Cell(Info(result).name);
   out.Cell(kWallMessageName);
   out.EndRow();
@@ -176,7 +177,7 @@ Status RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter
       out.Cell(WithDecimalMark(text, options_.mark));
     }
   };
-  for (const std::string* text : {&e.fText, &e.dText, &e.lText, &e.lengthOverD}) number(*text);
+  for (const Result result : kResults) number(e.Text(result));
   out.Cell(StatusName(status));
   out.Cell(message);
   for (const std::string& text : e.wallTexts.shown) number(text);

@@ -109,8 +109,12 @@ void PlaceDesign(Chart& chart, const Evaluation& e, const LogAxis& volumes,
   const VesselSize& size = e.sizing.size;
   const double V = e.Values().V;
   chart.design = ChartPoint{volumes.At(V), diameters.At(size.D / kMmPerFoot)};
-  chart.designLabel = {"F = " + e.fText, "D = " + e.dText + " mm", "L = " + e.lText + " mm",
-                       "L/D = " + e.lengthOverD};
+  for (const Result result : kResults) {
+    const ResultInfo& info = Info(result);
+    const std::string unit =
+        result == Result::F || info.unit.empty() ? "" : " " + std::string(info.unit);
+    chart.designLabel.push_back(std::string(info.label) + " = " + e.Text(result) + unit);
+  }
   ChartLine& lo = chart.lines[static_cast<std::size_t>(size.row - 2)];
   ChartLine& hi = chart.lines[static_cast<std::size_t>(size.row - 1)];
   lo.strong = hi.strong = true;

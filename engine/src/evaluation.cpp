@@ -31,10 +31,13 @@ void SizeCommitted(Evaluation& evaluation, const WallOptions& wall) {
   const DesignValues v = evaluation.Values();
   evaluation.sizing = SizeDesign(v.P, v.C, v.S, v.E, v.V);
   const Sizing& sizing = evaluation.sizing;
-  if (sizing.F) evaluation.fText = FormatRounded(*sizing.F, 3);
+  const auto shown = [](Result result, double value) {
+    return FormatRounded(value, Info(result).decimals);
+  };
+  if (sizing.F) evaluation.fText = shown(Result::F, *sizing.F);
   if (sizing.error != SizingError::None) return Refuse(evaluation, Message(sizing.error));
-  evaluation.dText = FormatRounded(sizing.size.D, 0);
-  evaluation.lText = FormatRounded(sizing.size.L, 0);
+  evaluation.dText = shown(Result::D, sizing.size.D);
+  evaluation.lText = shown(Result::L, sizing.size.L);
   evaluation.lengthOverD = LengthOverDiameterText(sizing.size);
   evaluation.wall = WallOf(v, sizing.size, wall);
   evaluation.wallTexts = TextsOf(evaluation.wall);
@@ -102,7 +105,21 @@ Evaluation Evaluate(const Quantities& given, const WallOptions& wall) {
 }
 
 std::string LengthOverDiameterText(const VesselSize& size) {
-  return FormatFixed(size.L / size.D, 2);
+  return FormatFixed(size.L / size.D, Info(Result::LengthOverD).decimals);
+}
+
+const std::string& Evaluation::Text(Result result) const {
+  switch (result) {
+    case Result::F:
+      return fText;
+    case Result::D:
+      return dText;
+    case Result::L:
+      return lText;
+    case Result::LengthOverD:
+      break;
+  }
+  return lengthOverD;
 }
 
 std::string Message(CommitError error, Field field) {

@@ -35,14 +35,17 @@ constexpr std::array<FieldInfo, 5> kFieldInfo = {{
      kVolumeUnits, 3, "1000"},
 }};
 
-constexpr std::array<ResultInfo, 3> kResultInfo = {{
+constexpr std::array<ResultInfo, 4> kResultInfo = {{
     {"F (1/in)",
-     "Vessel factor F = P / (C S E), in 1/in, worked out again whenever P, C, S or E is taken in."},
-    {"Diameter (mm)", "Optimum diameter of the vessel, in millimetres, from the last Calculate."},
+     "Vessel factor F = P / (C S E), in 1/in, worked out again whenever P, C, S or E is taken in.",
+     "F", "F", "1/in", 3},
+    {"Diameter (mm)", "Optimum diameter of the vessel, in millimetres, from the last Calculate.",
+     "D", "D_mm", "mm", 0},
     {"Length or Height (mm)",
-     "Length or height that holds the volume at that diameter, in millimetres."},
+     "Length or height that holds the volume at that diameter, in millimetres.", "L", "L_mm", "mm",
+     0},
+    {"L/D", "Length over diameter of the sized vessel.", "L/D", "L_over_D", "", 2},
 }};
-
 }  // namespace
 
 const FieldInfo& Info(Field field) { return kFieldInfo[static_cast<std::size_t>(field)]; }

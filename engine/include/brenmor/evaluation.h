@@ -72,6 +72,9 @@ struct Evaluation {
   // The committed values, 0 where one was not taken, with F and D when
   // they were worked out.
   DesignValues Values() const;
+
+  // A result's text, as its box or column shows it.
+  const std::string& Text(Result result) const;
 };
 
 // The five values in the order P, C, S, E, V, each in a unit of its list.

@@ -41,16 +41,25 @@ std::string_view BaseUnit(Field field);
 // The field of that one-letter name, in either case.
 std::optional<Field> FieldNamed(std::string_view letter);
 
-// The three results of a calculation.
+// The results of a calculation: the window's three boxes, and L/D, which
+// the record, the lists, the JSON and the chart add.
 enum class Result {
-  F,  // vessel factor, 1/in
-  D,  // optimum diameter, mm
-  L,  // length or height, mm
+  F,            // vessel factor, 1/in
+  D,            // optimum diameter, mm
+  L,            // length or height, mm
+  LengthOverD,  // L/D
 };
 
+inline constexpr std::array<Result, 4> kResults = {Result::F, Result::D, Result::L,
+                                                   Result::LengthOverD};
+
 struct ResultInfo {
-  std::string_view caption;
-  std::string_view help;
+  std::string_view caption;  // beside its box, or in a list of results
+  std::string_view help;     // what it is, for a tooltip or a screen reader
+  std::string_view label;    // "D": in the summary and on the chart
+  std::string_view name;     // "D_mm": a list's column and the JSON field
+  std::string_view unit;     // "mm"; empty for L/D
+  int decimals;              // shown to these
 };
 
 const ResultInfo& Info(Result result);

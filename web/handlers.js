@@ -86,10 +86,10 @@
   const cmdCalc = $('cmdCalc');
   const dialog = $('dlgMessage');
   const menu = $('mnuBackground');
+  // The form's controls stand in the window's tab order.
   const tabOrder = () =>
-    Array.from(document.querySelectorAll('[tabindex]'))
-      .filter((control) => !control.hidden && control.tabIndex > 0)
-      .sort((a, b) => a.tabIndex - b.tabIndex);
+    Array.from($('frmBrenmor').querySelectorAll('input, select, button'))
+      .filter((control) => !control.hidden);
 
   // A caption with its mnemonic: "&Calculate" shows C underlined.
   function setMnemonicText(element, text) {
@@ -109,6 +109,7 @@
 
   function Form_Load() {
     document.title = texts.title;
+    $('lblTitle').textContent = texts.title;
     for (const row of unitRows) {
       const field = fields[row.field];
       describe(row.box, row.caption, field);

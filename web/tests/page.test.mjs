@@ -2,7 +2,11 @@
 // with the window tests' names where a case carries over.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { browsers, launch, open, pageUrl } from './browser.mjs';
+
+const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core'), 'utf8');
 
 const RED = 'rgb(255, 0, 0)';
 const BLUE = 'rgb(0, 0, 255)';
@@ -322,6 +326,39 @@ for (const b of browsers) {
       const overflow = await w.page.evaluate(() => document.documentElement.scrollWidth - innerWidth);
       assert.ok(overflow <= 0, 'wider than the screen');
     }, { width: 360, height: 740 });
+
+    // axe-core's rules on the page after a Calculate: the one violation it
+    // may find is the contrast of the window's own red, blue and green.
+    for (const [row, viewport] of [['desktop', { width: 1280, height: 800 }],
+      ['phone', { width: 360, height: 740 }]]) {
+      withPage(`axeFindsOnlyTheWindowsColours/${row}`, async (w) => {
+        await w.page.click('#cmdCalc');
+        await w.page.evaluate(axeSource);
+        const violations = await w.page.evaluate(async () =>
+          (await globalThis.axe.run(document)).violations.map((v) => v.id));
+        assert.deepEqual(violations.filter((id) => id !== 'color-contrast'), []);
+      }, viewport);
+    }
+
+    // A reader who asks for more contrast gets darker shades that pass.
+    test('moreContrastPassesEveryRule', async (t) => {
+      const w = await open(browser, { width: 1280, height: 800 });
+      try {
+        // Puppeteer names no such feature; Chromium's own protocol does.
+        if (b.name !== 'chromium') return t.skip(`${b.name} cannot emulate prefers-contrast here`);
+        const devtools = await w.page.createCDPSession();
+        await devtools.send('Emulation.setEmulatedMedia', {
+          features: [{ name: 'prefers-contrast', value: 'more' }],
+        });
+        await w.page.click('#cmdCalc');
+        await w.page.evaluate(axeSource);
+        const violations = await w.page.evaluate(async () =>
+          (await globalThis.axe.run(document)).violations.map((v) => v.id));
+        assert.deepEqual(violations, []);
+      } finally {
+        await w.page.close();
+      }
+    });
 
     withPage('readableAtTwiceTheZoom', async (w) => {
       // 200 % of a 1280 x 800 screen: every control inside the viewport.

@@ -35,7 +35,8 @@ std::vector<Held>* held = nullptr;
 // they are passed on, as is every other message at once.
 void OnQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
   if (type == QtFatalMsg && message.contains(QStringLiteral("platform plugin"))) NoDisplay();
-  const bool platform = context.category != nullptr && qstrncmp(context.category, "qt.qpa.", 7) == 0;
+  const bool platform =
+      context.category != nullptr && qstrncmp(context.category, "qt.qpa.", 7) == 0;
   if (starting && platform && held != nullptr) {
     held->push_back({type, message});
     return;

@@ -177,7 +177,7 @@ Chart EmptyChart() {
 }
 
 Chart ChartOf(const DesignValues& calculated) {
-  const Evaluation e = Evaluate(InBaseUnits(calculated));
+  const Evaluation e = Evaluate(InBaseUnits(calculated), std::nullopt);
   const LogAxis volumes = VolumeAxis(calculated.V);
   if (e.status != Status::Sized) {
     Chart chart = Lines(volumes, DiameterAxis(volumes, std::nullopt));

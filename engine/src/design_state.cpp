@@ -81,7 +81,7 @@ std::optional<std::string> DesignState::RefreshF() {
 }
 
 Evaluation DesignState::Calculate() {
-  Evaluation evaluation = Evaluate(InBaseUnits(values_));
+  Evaluation evaluation = Evaluate(InBaseUnits(values_), std::nullopt);
   if (evaluation.sizing.F) values_.F = *evaluation.sizing.F;
   if (evaluation.status == Status::Sized) values_.D = evaluation.sizing.size.D;
   return evaluation;

@@ -27,7 +27,7 @@ void Refuse(Evaluation& evaluation, std::string message) {
 }
 
 // The sizing of committed values and the texts the output boxes show.
-void SizeCommitted(Evaluation& evaluation, const WallOptions& wall) {
+void SizeCommitted(Evaluation& evaluation, const std::optional<WallOptions>& wall) {
   const DesignValues v = evaluation.Values();
   evaluation.sizing = SizeDesign(v.P, v.C, v.S, v.E, v.V);
   const Sizing& sizing = evaluation.sizing;
@@ -39,7 +39,8 @@ void SizeCommitted(Evaluation& evaluation, const WallOptions& wall) {
   evaluation.dText = shown(Result::D, sizing.size.D);
   evaluation.lText = shown(Result::L, sizing.size.L);
   evaluation.lengthOverD = LengthOverDiameterText(sizing.size);
-  evaluation.wall = WallOf(v, sizing.size, wall);
+  if (!wall) return;
+  evaluation.wall = WallOf(v, sizing.size, *wall);
   evaluation.wallTexts = TextsOf(evaluation.wall);
 }
 
@@ -83,7 +84,7 @@ Quantities InBaseUnits(const DesignValues& v) {
   return {{{v.P, 0}, {v.C, 0}, {v.S, 0}, {v.E, 0}, {v.V, 0}}};
 }
 
-Evaluation Evaluate(const Quantities& given, const WallOptions& wall) {
+Evaluation Evaluate(const Quantities& given, const std::optional<WallOptions>& wall) {
   Evaluation evaluation;
   for (const Field field : kFields) {
     const Quantity& q = given[static_cast<std::size_t>(field)];

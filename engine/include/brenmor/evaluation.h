@@ -66,7 +66,7 @@ struct Evaluation {
   std::string dText;        // diameter, whole mm; empty when refused
   std::string lText;        // length, whole mm; empty when refused
   std::string lengthOverD;  // L/D to 2 decimals; empty when refused
-  Wall wall;                // the wall and weight of the sized vessel
+  Wall wall;                // the wall and weight of the sized vessel, when asked for
   WallTexts wallTexts;      // as shown; empty when not worked out
 
   // The committed values, 0 where one was not taken, with F and D when
@@ -83,9 +83,11 @@ using Quantities = std::array<Quantity, 5>;
 // Committed values as quantities in their base units.
 Quantities InBaseUnits(const DesignValues& values);
 
-// Commits every value and, when all were taken, calculates, and works out
-// the wall of a sized vessel.
-Evaluation Evaluate(const Quantities& given, const WallOptions& wall = {});
+// Commits every value and, when all were taken, calculates; with `wall`,
+// it also works out the wall of a sized vessel with those options. The
+// window's Calculate and the chart show no wall, so they pass nothing.
+Evaluation Evaluate(const Quantities& given,
+                    const std::optional<WallOptions>& wall = WallOptions{});
 
 // L/D of a sized vessel, to 2 decimals.
 std::string LengthOverDiameterText(const VesselSize& size);

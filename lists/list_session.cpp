@@ -26,26 +26,19 @@ void RowCounts::Add(Status status) {
 
 ListSession::ListSession(ByteSource input, const RowOptions& options)
     : options_(options), reader_(std::move(input), options.delimiter) {
-  if (!reader_.Next(batch_, 1, kBatchBytes)) {
+  if (!reader_.Next(headerBatch_, 1, kBatchBytes)) {
     problem_ = reader_.Failure().empty() ? "the list has no header line" : reader_.Failure();
     return;
   }
-  const Record& header = batch_.records.front();
-  sizer_.emplace(batch_, header, options_);
+  sizer_.emplace(headerBatch_, headerBatch_.records.front(), options_);
   if (!sizer_->Problem().empty()) {
     problem_ = sizer_->Problem();
     return;
   }
   CsvWriter line = RowWriter();
   if (reader_.ByteOrderMark()) line.Text() = kByteOrderMark;
-  sizer_->WriteHeader(batch_, header, line);
+  WriteHeader(line);
   header_ = std::move(line.Text());
-}
-
-bool ListSession::SizeRows(std::size_t rows, CsvWriter& out, RowCounts& counts) {
-  if (!problem_.empty() || !reader_.Next(batch_, rows, kBatchBytes)) return false;
-  for (const Record& record : batch_.records) counts.Add(sizer_->SizeRow(batch_, record, out));
-  return true;
 }
 
 }  // namespace brenmor::lists

@@ -1,8 +1,8 @@
 // A list opened for sizing: its header read, and the output's header line
 // written with the input's byte-order mark, delimiter and line end. The
-// rows then go through Sizer() in batches from Reader() on any threads, as
-// brenmor-size streams them, or through SizeRows on this one, as the page
-// sizes them; either way the bytes are the same.
+// rows then go through Sizer() in batches from Reader(), on any threads as
+// brenmor-size streams them, or on one as the page sizes them (ListRun);
+// either way the bytes are the same.
 #pragma once
 
 #include <cstdint>
@@ -42,20 +42,24 @@ class ListSession {
   // The output's first line, byte-order mark and all.
   const std::string& Header() const { return header_; }
 
-  // A writer of rows in the output's delimiter and line end.
-  CsvWriter RowWriter() const { return {options_.delimiter, reader_.FirstLineEnd()}; }
+  // A writer of rows in the output's delimiter and line end, or in another
+  // delimiter with the same line end.
+  CsvWriter RowWriter() const { return RowWriter(options_.delimiter); }
+  CsvWriter RowWriter(char delimiter) const { return {delimiter, reader_.FirstLineEnd()}; }
+
+  // The output's header into any writer of rows, without a byte-order mark.
+  template <class Out>
+  void WriteHeader(Out& out) const {
+    sizer_->WriteHeader(headerBatch_, headerBatch_.records.front(), out);
+  }
 
   CsvReader& Reader() { return reader_; }
   const RowSizer& Sizer() const { return *sizer_; }
 
-  // Reads up to `rows` more rows and writes their lines to `out`; false
-  // when there were none left, or reading failed (Reader().Failure()).
-  bool SizeRows(std::size_t rows, CsvWriter& out, RowCounts& counts);
-
  private:
   RowOptions options_;
   CsvReader reader_;
-  RecordBatch batch_;
+  RecordBatch headerBatch_;
   std::optional<RowSizer> sizer_;
   std::string header_;
   std::string problem_;

@@ -109,7 +109,8 @@ void RowSizer::CheckValues() {
   }
 }
 
-void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const {
+template <class Out>
+void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, Out& out) const {
   for (std::size_t i = 0; i < columnCount_; ++i) out.Cell(batch.Cell(header, i));
   for (const Result result : kResults) out.Cell(Info(result).name);
   for (const std::string_view name : kStatusColumns) out.Cell(name);
@@ -118,7 +119,8 @@ void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, CsvWr
   out.EndRow();
 }
 
-Status RowSizer::SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const {
+template <class Out>
+Status RowSizer::SizeRow(const RecordBatch& batch, const Record& record, Out& out) const {
   if (record.fault != RecordFault::None) {
     return Write(batch, record, out, Status::Error, Describe(record));
   }
@@ -162,9 +164,9 @@ std::optional<std::string> RowSizer::ReadValues(const RecordBatch& batch, const 
 
 // A row that is too short or too long, or cut short by a fault, still
 // fills the header's columns.
-Status RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter& out,
-                       Status status, std::string_view message,
-                       const Evaluation* evaluation) const {
+template <class Out>
+Status RowSizer::Write(const RecordBatch& batch, const Record& record, Out& out, Status status,
+                       std::string_view message, const Evaluation* evaluation) const {
   for (std::size_t i = 0; i < columnCount_; ++i) {
     out.Cell(i < record.cellCount ? batch.Cell(record, i) : std::string_view());
   }
@@ -185,5 +187,10 @@ Status RowSizer::Write(const RecordBatch& batch, const Record& record, CsvWriter
   out.EndRow();
   return status;
 }
+
+template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CsvWriter&) const;
+template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CellList&) const;
+template Status RowSizer::SizeRow(const RecordBatch&, const Record&, CsvWriter&) const;
+template Status RowSizer::SizeRow(const RecordBatch&, const Record&, CellList&) const;
 
 }  // namespace brenmor::lists

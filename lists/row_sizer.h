@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "brenmor/evaluation.h"
 #include "csv_reader.h"
@@ -31,6 +32,14 @@ struct RowOptions {
   std::function<void(const std::string&)> noteColumns;
 };
 
+// A row's cells one by one, for a table on screen rather than a file.
+struct CellList {
+  std::vector<std::string> cells;
+  void Cell(std::string_view cell) { cells.emplace_back(cell); }
+  void EndRow() {}
+};
+
+// The writers of a row: a CsvWriter or a CellList.
 class RowSizer {
  public:
   // Reads the header. When the list cannot be sized with these columns and
@@ -41,10 +50,15 @@ class RowSizer {
   const std::string& Problem() const { return problem_; }
 
   // The header as it is written: the list's columns and the added ones.
-  void WriteHeader(const RecordBatch& batch, const Record& header, CsvWriter& out) const;
+  template <class Out>
+  void WriteHeader(const RecordBatch& batch, const Record& header, Out& out) const;
 
   // Writes the record's row; how it ended.
-  Status SizeRow(const RecordBatch& batch, const Record& record, CsvWriter& out) const;
+  template <class Out>
+  Status SizeRow(const RecordBatch& batch, const Record& record, Out& out) const;
+
+  // Which column was taken for each field, and in which unit, in one line.
+  std::string ColumnsTaken() const;
 
  private:
   struct Column {
@@ -57,10 +71,10 @@ class RowSizer {
 
   void ReadColumn(std::string_view cell, std::size_t index);
   void CheckValues();
-  std::string ColumnsTaken() const;
   std::optional<std::string> ReadValues(const RecordBatch& batch, const Record& record,
                                         Quantities& given, WallOptions& wall) const;
-  Status Write(const RecordBatch& batch, const Record& record, CsvWriter& out, Status status,
+  template <class Out>
+  Status Write(const RecordBatch& batch, const Record& record, Out& out, Status status,
                std::string_view message, const Evaluation* evaluation = nullptr) const;
 
   const RowOptions& options_;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "case_name.h"
-#include "list_session.h"
+#include "list_run.h"
 #include "run_brenmor_size.h"
 
 namespace {
@@ -147,15 +147,31 @@ TEST(EngineersListTest, IsReadByItsWordsAndSaysWhichColumnItTook) {
       << "letters stay quiet";
 }
 
+// Every record's cells, as the list reader reads them.
+std::vector<std::vector<std::string>> ReadCells(std::string_view text, char delimiter) {
+  lists::CsvReader reader(lists::TextSource(text), delimiter);
+  lists::RecordBatch batch;
+  std::vector<std::vector<std::string>> rows;
+  while (reader.Next(batch, 100, lists::ListSession::kBatchBytes)) {
+    for (const lists::Record& record : batch.records) {
+      auto& row = rows.emplace_back();
+      for (std::size_t i = 0; i < record.cellCount; ++i) row.emplace_back(batch.Cell(record, i));
+    }
+  }
+  return rows;
+}
+
 // The page sizes a list on one thread, a few rows at a time; the bytes must
-// be brenmor-size's, whatever the list holds.
-TEST(ListSessionTest, WritesBrenmorSizesBytesOnOneThread) {
+// be brenmor-size's whatever the list holds, and the tab-separated copy
+// must hold the same cells.
+TEST(ListRunTest, WritesBrenmorSizesBytesOnOneThread) {
   const std::pair<std::vector<std::string>, std::string> lists[] = {
       {{},
        "\xEF\xBB\xBFTag,Service,P [bar],C [mm],S,E,V [m^3]\r\nV-101,Flash drum,10,3,16000,0.85,"
        "20\r\nV-102,\"Receiver, air\",8 bar,1.5,17500,0.85,2.5\r\n\r\nV-103,\"x\"y,12,0,16000,"
        "0.85,40\r\nV-104,Separator,12,0,16000,0.85,40\r\n"},
       {{"--decimal-comma"}, "Tag;P;C;S;E;V;Head\nA;10,5;0,0625;16000;0,8;1000;hemispherical\nB;1"},
+      {{"--delimiter", "tab"}, "P\tC\tS\tE\tV\n10\t0\t16000\t\"0.8\"\t20\n5\t0\t0\t1\t1\n"},
       {{},
        "Design pressure (barg),Corrosion,Stress,Efficiency,Volume (m3)\n10,0.0625,16000,0.8,"
        "20\n\"never closed,1\n"}};
@@ -164,19 +180,23 @@ TEST(ListSessionTest, WritesBrenmorSizesBytesOnOneThread) {
     command.insert(command.end(), args.begin(), args.end());
     const Ran native = RunBrenmorSize(command, input);
     lists::RowOptions options;
-    if (!args.empty()) {
-      options.mark = DecimalMark::Comma;
-      options.delimiter = ';';
+    if (!args.empty()) options.delimiter = args[0] == "--decimal-comma" ? ';' : '\t';
+    if (!args.empty() && args[0] == "--decimal-comma") options.mark = DecimalMark::Comma;
+    lists::ListRun run(lists::TextSource(input), options);
+    ASSERT_EQ(run.Problem(), "");
+    std::string csv;
+    std::string tsv;
+    for (bool more = true; more;) {
+      more = run.Next(2);
+      csv += run.Csv();
+      tsv += run.Tsv();
     }
-    lists::ListSession session(lists::TextSource(input), options);
-    ASSERT_EQ(session.Problem(), "");
-    lists::CsvWriter out = session.RowWriter();
-    lists::RowCounts counts;
-    while (session.SizeRows(2, out, counts)) {
-    }
-    EXPECT_EQ(session.Header() + out.Text(), native.out) << input;
-    EXPECT_EQ(native.status, counts.rows == counts.sized ? 0 : 1);
-    EXPECT_EQ(counts.rows, counts.sized + counts.refused + counts.errors);
+    EXPECT_EQ(csv, native.out) << input;
+    EXPECT_EQ(native.status, run.Counts().rows == run.Counts().sized ? 0 : 1);
+    EXPECT_EQ(run.Counts().rows, run.Counts().sized + run.Counts().refused + run.Counts().errors);
+    const std::string_view unmarked =
+        std::string_view(csv).substr(csv.starts_with("\xEF\xBB\xBF") ? 3 : 0);
+    EXPECT_EQ(ReadCells(tsv, '\t'), ReadCells(unmarked, options.delimiter)) << input;
   }
 }
 

@@ -1,0 +1,58 @@
+#include "list_run.h"
+
+namespace brenmor::lists {
+
+ListRun::ListRun(ByteSource input, const RowOptions& options)
+    : session_(std::move(input), options),
+      sameTsv_(options.delimiter == '\t'),
+      csv_(session_.RowWriter()),
+      tsv_(session_.RowWriter('\t')) {
+  if (!Problem().empty()) return;
+  csv_.Text() = session_.Header();
+  session_.WriteHeader(tsv_);
+}
+
+std::vector<std::string> ListRun::HeaderCells() const {
+  CellList header;
+  if (Problem().empty()) session_.WriteHeader(header);
+  return std::move(header.cells);
+}
+
+bool ListRun::Next(std::size_t rows) {
+  // The header stays in the first call's texts, to be taken with them.
+  if (started_) {
+    csv_.Text().clear();
+    tsv_.Text().clear();
+  }
+  started_ = true;
+  shown_.clear();
+  if (!Problem().empty() || !session_.Reader().Next(batch_, rows, ListSession::kBatchBytes)) {
+    return false;
+  }
+  const RowSizer& sizer = session_.Sizer();
+  for (const Record& record : batch_.records) {
+    const std::size_t from = csv_.Text().size();
+    const Status status = sizer.SizeRow(batch_, record, csv_);
+    counts_.Add(status);
+    if (sameTsv_) {
+      tsv_.Text().append(csv_.Text(), from);
+    } else {
+      sizer.SizeRow(batch_, record, tsv_);
+    }
+    if (Shows(status)) {
+      CellList row;
+      sizer.SizeRow(batch_, record, row);
+      shown_.push_back({record.line, std::move(row.cells)});
+      ++shownCount_;
+    }
+  }
+  return true;
+}
+
+// counts_ already holds the row in question.
+bool ListRun::Shows(Status status) const {
+  if (counts_.rows <= kFirstRows) return true;
+  return status != Status::Sized && shownCount_ < kMostRows;
+}
+
+}  // namespace brenmor::lists

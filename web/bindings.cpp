@@ -1,10 +1,12 @@
 // The engine as the page sees it: the design state's operations, the form's
-// texts and the calculation record, as a small C API. Each result is one
+// texts, the calculation record and the sizing of a list, as a small C API. Each result is one
 // text of named fields, so that the page reads a struct by its field names
 // and holds no rule of its own. A C API rather than embind: embind's glue
 // and type registration tripled the page's start-up and doubled its size.
 #include <emscripten/emscripten.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,11 +18,15 @@
 #include "brenmor/record.h"
 #include "brenmor/wall.h"
 #include "brenmor/weight_plot.h"
+#include "list_run.h"
+#include "list_texts.h"
 
 namespace {
 
 using brenmor::CommitError;
+using brenmor::DecimalMark;
 using brenmor::Field;
+namespace lists = brenmor::lists;
 
 // A struct as text: "name\x1Fvalue" pairs, each ended by \x1E; a list's
 // items are ended by \x1C, and structs in a list by \x1D.
@@ -133,6 +139,75 @@ std::optional<brenmor::WallOptions> WallOptionsAt(int head, int step) {
   return options;
 }
 
+// A list's bytes come from the page's worker, a slice at a time: of the
+// file chosen, read as the reader asks for it, or of the cells pasted.
+// Fewer than asked for is the end; less than none, a failure to read.
+EM_JS(int, brenmor_page_read_list, (char* into, int size),
+      { return Module["readList"](into, size); });
+
+lists::ByteSource PageSource() {
+  return [](char* into, std::size_t size) {
+    const int count = brenmor_page_read_list(into, static_cast<int>(size));
+    return count < 0 ? lists::BytesRead{0, EIO}
+                     : lists::BytesRead{static_cast<std::size_t>(count), 0};
+  };
+}
+
+// The list being sized.
+std::optional<lists::ListRun>& Run() {
+  static std::optional<lists::ListRun> run;
+  return run;
+}
+
+// A cell as the page's table shows it: a list may hold any byte, and a
+// control character, the fields' separators among them, shows as a space.
+std::string ShownCell(std::string_view cell) {
+  std::string shown(cell);
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') c = ' ';
+  }
+  return shown;
+}
+
+// A row as the page's table shows it: the list's line, then the cells,
+// each ended by \x1C, and the row by \x1D.
+std::string ShownRow(std::string_view line, const std::vector<std::string>& cells) {
+  std::string text(line);
+  text += '\x1C';
+  for (const std::string& cell : cells) (text += ShownCell(cell)) += '\x1C';
+  return text += '\x1D';
+}
+
+std::string ShownRows(const std::vector<lists::ShownRow>& rows) {
+  std::string text;
+  for (const lists::ShownRow& row : rows) text += ShownRow(std::to_string(row.line), row.cells);
+  return text;
+}
+
+std::string ListSectionTexts() {
+  const lists::ListTexts& t = lists::kListTexts;
+  std::vector<std::string_view> delimiters;
+  for (const auto choice : lists::kDelimiterChoices) delimiters.push_back(lists::Caption(choice));
+  return Fields()
+      .Add("title", t.title)
+      .Add("paste", t.paste)
+      .Add("sizeList", t.sizeList)
+      .Add("openFile", t.openFile)
+      .Add("decimalComma", t.decimalComma)
+      .Add("delimiter", t.delimiter)
+      .AddList("delimiters", delimiters)
+      .Add("cancel", t.cancel)
+      .Add("copy", t.copy)
+      .Add("download", t.download)
+      .Add("results", t.results)
+      .Add("copyFailed", t.copyFailed)
+      .Take();
+}
+
+std::string At(const std::string& text) {
+  return std::to_string(reinterpret_cast<std::uintptr_t>(text.data()));
+}
+
 std::string WindowTexts() {
   const brenmor::FormTexts& t = brenmor::kFormTexts;
   return Fields()
@@ -226,6 +301,67 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_wall(int head, int step, int width, int
                     .Add("message", texts.message)
                     .Add("plot", brenmor::WeightPlotSvg(plot, width, height, "currentColor",
                                                         "#ffffff", "#2a7ab8"))
+                    .Take());
+}
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_list_texts() { return Result(ListSectionTexts()); }
+
+// Opens a list with the page's options, each a position on its list: its
+// header is read, and what the table's head shows comes back, or why the
+// whole list cannot be sized.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_list_open(int delimiter, int decimalComma, int pasted,
+                                                   int head, int step, const char* name) {
+  const auto wall = WallOptionsAt(head, step);
+  if (delimiter < 0 || static_cast<std::size_t>(delimiter) >= lists::kDelimiterChoices.size() ||
+      !wall) {
+    return Result(Fields().Add("error", "no such delimiter, head kind or plate step").Take());
+  }
+  lists::RowOptions options;
+  options.mark = decimalComma != 0 ? DecimalMark::Comma : DecimalMark::Point;
+  options.wall = *wall;
+  const auto choice = lists::kDelimiterChoices[static_cast<std::size_t>(delimiter)];
+  const std::optional<char> read = lists::DelimiterOf(choice, options.mark, pasted != 0);
+  Run().reset();
+  std::string problem(lists::kListTexts.commaWithDecimalComma);
+  if (read) {
+    options.delimiter = *read;
+    Run().emplace(PageSource(), options);
+    problem = Run()->Problem().empty() ? "" : lists::CannotSizeText(Run()->Problem());
+  }
+  const std::string header =
+      problem.empty() ? ShownRow(lists::kListTexts.line, Run()->HeaderCells()) : "";
+  return Result(
+      Fields()
+          .Add("problem", problem)
+          .Add("columns", problem.empty() ? lists::ColumnsText(Run()->ColumnsTaken()) : "")
+          .Add("header", header)
+          .Add("stopped", lists::StoppedText({}))
+          .Add("sizedName", lists::SizedName(name))
+          .Take());
+}
+
+// Sizes the next batch of the list opened: how far it has come,
+// what it says so far, the rows the table shows, and where this batch's
+// output lies, as brenmor-size writes it (csv) and tab-separated (tsv).
+EMSCRIPTEN_KEEPALIVE const char* brenmor_list_next() {
+  if (!Run() || !Run()->Problem().empty()) {
+    return Result(Fields().Add("error", "no list is open").Take());
+  }
+  lists::ListRun& run = *Run();
+  const bool more = run.Next(lists::ListRun::kBatchRows);
+  const std::string& failure = run.Failure();
+  return Result(Fields()
+                    .Flag("more", more)
+                    .Add("failure", failure.empty() ? "" : lists::CannotSizeText(failure))
+                    .Add("summary", lists::CountsText(run.Counts()))
+                    .Add("stopped", lists::StoppedText(run.Counts()))
+                    .Add("leftOut", lists::LeftOutText(run.LeftOut()))
+                    .Add("bytesRead", std::to_string(run.BytesRead()))
+                    .Add("shown", ShownRows(run.Shown()))
+                    .Add("csvAt", At(run.Csv()))
+                    .Add("csvSize", std::to_string(run.Csv().size()))
+                    .Add("tsvAt", At(run.Tsv()))
+                    .Add("tsvSize", std::to_string(run.Tsv().size()))
                     .Take());
 }
 

@@ -1,7 +1,7 @@
 // Writes the page as one file: the HTML with its style, the engine's
-// script, the engine itself (in base64) and the handlers inlined, and a
-// Content-Security-Policy that allows exactly those scripts by their hashes
-// and nothing from anywhere.
+// script, the engine itself (in base64), the handlers and the list's worker
+// inlined, and a Content-Security-Policy that allows exactly those scripts
+// by their hashes and nothing from anywhere.
 // Usage: node build-page.mjs SOURCE_DIR ENGINE.js ENGINE.wasm OUT.html
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
@@ -14,13 +14,23 @@ const hash = (text) => `'sha256-${createHash('sha256').update(text).digest('base
 const style = read(join(sourceDir, 'brenmor.css'));
 // The engine's bytes are data, not script: the parser passes over them.
 const wasm = `<script type="application/wasm" id="engineWasm">${readFileSync(engineWasm).toString('base64')}</script>`;
+// Scripts the page runs, by the ids that the list's worker takes its own
+// from.
 const scripts = [
-  read(engineJs),
-  read(join(sourceDir, 'handlers.js')),
+  ['engineJs', read(engineJs)],
+  ['boundaryJs', read(join(sourceDir, 'boundary.js'))],
+  ['handlersJs', read(join(sourceDir, 'handlers.js'))],
+  ['listJs', read(join(sourceDir, 'list.js'))],
 ];
+// The worker's own script is data to the page: it runs only in the worker,
+// from a blob: URL made of these texts.
+const worker = `<script type="text/plain" id="listWorker">${read(join(sourceDir, 'list-worker.js'))}</script>`;
 const policy = [
   "default-src 'none'",
-  `script-src ${scripts.map(hash).join(' ')} 'wasm-unsafe-eval'`,
+  `script-src ${scripts.map(([, text]) => hash(text)).join(' ')} 'wasm-unsafe-eval'`,
+  // The list is sized in a worker, whose script the page makes from the
+  // texts it carries: a blob: URL of its own making, and nothing else.
+  'worker-src blob:',
   `style-src ${hash(style)}`,
   "img-src 'none'",
   "connect-src 'none'",
@@ -40,5 +50,7 @@ function fill(html, placeholder, text) {
 let page = read(join(sourceDir, 'index.html'));
 page = fill(page, '<!--policy-->', policy);
 page = fill(page, '/*style*/', style);
-page = fill(page, '<!--scripts-->', [wasm, ...scripts.map((s) => `<script>${s}</script>`)].join('\n'));
+page = fill(page, '<!--scripts-->', [
+  wasm, worker, ...scripts.map(([id, text]) => `<script id="${id}">${text}</script>`),
+].join('\n'));
 writeFileSync(out, page);

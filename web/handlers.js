@@ -6,23 +6,12 @@
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  // For browsers older than Uint8Array.fromBase64.
-  const fromBase64 = (text) => {
-    const binary = atob(text);
-    const bytes = new Uint8Array(binary.length);
-    for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
-    return bytes;
-  };
-
+  const { struct, items } = brenmorEngine;
   // An old browser, or one with WebAssembly turned off, cannot run the
   // engine: say so where the form would be, rather than stay busy.
-  const startEngine = async () => {
-    const wasm = $('engineWasm').textContent;
-    return createEngine({ wasmBinary: Uint8Array.fromBase64?.(wasm) ?? fromBase64(wasm) });
-  };
-  let engine;
+  let call;
   try {
-    engine = await startEngine();
+    ({ call } = await brenmorEngine.start());
   } catch {
     const form = $('frmBrenmor');
     form.replaceChildren($('lblNoEngine'));
@@ -31,25 +20,6 @@
     document.body.dataset.ready = 'no-engine';
     return;
   }
-  // The engine's C API: each result is one text of named fields.
-  const call = (name, types = [], args = []) =>
-    engine.ccall(`brenmor_${name}`, 'string', types, args);
-  // A struct whose fields are read by name: a name the engine did not give
-  // is a mistake of the page, so it throws rather than reading undefined.
-  const struct = (text) => {
-    const fields = Object.fromEntries(
-      text.split('\x1E').filter(Boolean).map((pair) => pair.split('\x1F')));
-    if (Object.hasOwn(fields, 'error')) throw new Error(`the engine refused a call: ${fields.error}`);
-    return new Proxy(fields, {
-      get(target, name) {
-        if (typeof name === 'string' && !Object.hasOwn(target, name)) {
-          throw new Error(`the engine gave no field "${name}"`);
-        }
-        return target[name];
-      },
-    });
-  };
-  const items = (text) => text.split('\x1C').filter(Boolean);
   const design = {
     commitWithUnit: (field, unit, text) =>
       struct(call('commit_with_unit', ['number', 'number', 'string'], [field, unit, text])),

@@ -5,11 +5,27 @@ import globals from 'globals';
 
 export default [
   js.configs.recommended,
+  // The page's scripts share one global scope: the engine's factory, then
+  // the boundary's one name.
   {
-    files: ['web/handlers.js'],
+    files: ['web/boundary.js'],
     languageOptions: {
       sourceType: 'script',
       globals: { ...globals.browser, createEngine: 'readonly' },
+    },
+  },
+  {
+    files: ['web/handlers.js', 'web/list.js'],
+    languageOptions: {
+      sourceType: 'script',
+      globals: { ...globals.browser, brenmorEngine: 'readonly' },
+    },
+  },
+  {
+    files: ['web/list-worker.js'],
+    languageOptions: {
+      sourceType: 'script',
+      globals: { ...globals.worker, brenmorEngine: 'readonly' },
     },
   },
   {

@@ -20,6 +20,9 @@ struct ShownRow {
 
 class ListRun {
  public:
+  // A batch small enough for a progress bar to move often, large enough
+  // that handing it on costs little beside sizing it.
+  static constexpr std::size_t kBatchRows = 4096;
   static constexpr std::uint64_t kFirstRows = 100;
   static constexpr std::uint64_t kMostRows = 1000;
 

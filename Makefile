@@ -46,7 +46,8 @@ test-web: build web
 	ctest --preset web
 	cd web/tests && npm ci --no-audit --no-fund
 	BRENMOR_PAGE=$(CURDIR)/build/web/brenmor.html BRENMOR_SIZE=$(CURDIR)/build/default/cli/brenmor-size \
-	  node --test web/tests/build-page.test.mjs web/tests/page.test.mjs web/tests/designs.test.mjs
+	  node --test web/tests/build-page.test.mjs web/tests/page.test.mjs web/tests/designs.test.mjs \
+	  web/tests/list.test.mjs
 	ctest --preset default -R package_layout
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.

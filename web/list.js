@@ -60,7 +60,8 @@
     return tr;
   }
 
-  function running(on) {
+  function running(on, state = on ? 'running' : 'done') {
+    $('list').dataset.state = state;
     $('cmdListCancel').disabled = !on;
     $('cmdListCopy').disabled = on || !sized;
     $('cmdListDownload').disabled = on || !sized;
@@ -122,10 +123,10 @@
     finish('');
   }
 
-  function stop() {
+  function stop(state) {
     worker?.terminate();
     worker = null;
-    running(false);
+    running(false, state);
   }
 
   function finish(problem) {
@@ -139,7 +140,7 @@
   function cancel() {
     sized = null;
     show('lblListSummary', stopped);
-    stop();
+    stop('stopped');
   }
 
   async function copy() {
@@ -160,11 +161,13 @@
 
   loadSection();
   $('cmdSizeList').addEventListener('click', () => sizeList({ text: $('txtList').value }));
-  // Cells from a spreadsheet are sized as they land; text pasted by hand
-  // waits for Size list, as typing does.
-  $('txtList').addEventListener('paste', (event) => {
-    if (!event.clipboardData?.getData('text/plain').includes('\t')) return;
-    setTimeout(() => sizeList({ text: $('txtList').value }));
+  // Cells from a spreadsheet, which paste with tabs between them, are sized
+  // as they land; text pasted by hand waits for Size list, as typing does.
+  $('txtList').addEventListener('paste', () => {
+    setTimeout(() => {
+      const text = $('txtList').value;
+      if (text.includes('\t')) sizeList({ text });
+    });
   });
   $('fileList').addEventListener('change', () => {
     const [file] = $('fileList').files;

@@ -4,7 +4,6 @@ namespace brenmor::lists {
 
 ListRun::ListRun(ByteSource input, const RowOptions& options)
     : session_(std::move(input), options),
-      sameTsv_(options.delimiter == '\t'),
       csv_(session_.RowWriter()),
       tsv_(session_.RowWriter('\t')) {
   if (!Problem().empty()) return;
@@ -30,15 +29,10 @@ bool ListRun::Next(std::size_t rows) {
     return false;
   }
   const RowSizer& sizer = session_.Sizer();
+  WriterPair both{csv_, tsv_};
   for (const Record& record : batch_.records) {
-    const std::size_t from = csv_.Text().size();
-    const Status status = sizer.SizeRow(batch_, record, csv_);
+    const Status status = sizer.SizeRow(batch_, record, both);
     counts_.Add(status);
-    if (sameTsv_) {
-      tsv_.Text().append(csv_.Text(), from);
-    } else {
-      sizer.SizeRow(batch_, record, tsv_);
-    }
     if (Shows(status)) {
       CellList row;
       sizer.SizeRow(batch_, record, row);

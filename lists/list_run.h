@@ -57,7 +57,6 @@ class ListRun {
   bool Shows(Status status) const;
 
   ListSession session_;
-  bool sameTsv_;  // the list is tab-separated already
   RecordBatch batch_;
   CsvWriter csv_;
   CsvWriter tsv_;

@@ -26,10 +26,17 @@ struct ListTexts {
   std::string_view line = "Line";
   std::string_view results = "Sized list";
   std::string_view copyFailed = "The results could not be copied to the clipboard";
+  std::string_view pastedNotShown =
+      "The cells pasted are too many to show here; they are sized below";
   std::string_view commaWithDecimalComma =
       "A list with a decimal comma needs a delimiter other than the comma";
 };
 inline constexpr ListTexts kListTexts;
+
+// Characters of pasted cells beyond which they are sized without being put
+// in the text box: a browser lays out a box of a hundred thousand rows for
+// seconds.
+inline constexpr std::size_t kLargestPasteShown = std::size_t{1} << 20;
 
 // The delimiters the page offers. Automatic is a tab for cells pasted from
 // a spreadsheet, which is what they paste as, and for a file what

@@ -192,5 +192,6 @@ template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CsvWriter
 template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CellList&) const;
 template Status RowSizer::SizeRow(const RecordBatch&, const Record&, CsvWriter&) const;
 template Status RowSizer::SizeRow(const RecordBatch&, const Record&, CellList&) const;
+template Status RowSizer::SizeRow(const RecordBatch&, const Record&, WriterPair&) const;
 
 }  // namespace brenmor::lists

@@ -39,7 +39,21 @@ struct CellList {
   void EndRow() {}
 };
 
-// The writers of a row: a CsvWriter or a CellList.
+// A row written to two writers at once, sized once.
+struct WriterPair {
+  CsvWriter& first;
+  CsvWriter& second;
+  void Cell(std::string_view cell) {
+    first.Cell(cell);
+    second.Cell(cell);
+  }
+  void EndRow() {
+    first.EndRow();
+    second.EndRow();
+  }
+};
+
+// The writers of a row: a CsvWriter, a WriterPair or a CellList.
 class RowSizer {
  public:
   // Reads the header. When the list cannot be sized with these columns and

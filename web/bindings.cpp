@@ -201,6 +201,8 @@ std::string ListSectionTexts() {
       .Add("download", t.download)
       .Add("results", t.results)
       .Add("copyFailed", t.copyFailed)
+      .Add("pastedNotShown", t.pastedNotShown)
+      .Add("largestPasteShown", std::to_string(lists::kLargestPasteShown))
       .Take();
 }
 

@@ -4,13 +4,21 @@
 // so that neither the list nor its output is ever whole in memory here.
 'use strict';
 
-// A file is read a slice at a time, as the engine asks for it.
+// A file is read a few MiB at a time, which the engine takes in the slices
+// it asks for: each read of a file costs far more than its bytes.
 const fileSlices = (file) => {
   const reader = new FileReaderSync();
-  let at = 0;
+  let chunk = new Uint8Array(0);
+  let at = 0;  // in the file, where the chunk ends
+  let taken = 0;  // of the chunk
   return (size) => {
-    const bytes = new Uint8Array(reader.readAsArrayBuffer(file.slice(at, at + size)));
-    at += bytes.length;
+    if (taken === chunk.length) {
+      chunk = new Uint8Array(reader.readAsArrayBuffer(file.slice(at, at + 4 * 2 ** 20)));
+      at += chunk.length;
+      taken = 0;
+    }
+    const bytes = chunk.subarray(taken, taken + size);
+    taken += bytes.length;
     return bytes;
   };
 };
@@ -33,11 +41,16 @@ onmessage = ({ data }) => {
 async function sizeList(data) {
   const { engine, call } = await brenmorEngine.create(data.wasm);
   const read = data.file ? fileSlices(data.file) : textSlices(data.text);
+  // The engine reads until it has what it asked for or the list ends.
   engine.readList = (into, size) => {
     try {
-      const bytes = read(size);
-      engine.HEAPU8.set(bytes, into);
-      return bytes.length;
+      let count = 0;
+      for (let bytes = read(size); bytes.length > 0; bytes = read(size - count)) {
+        engine.HEAPU8.set(bytes, into + count);
+        count += bytes.length;
+        if (count === size) break;
+      }
+      return count;
     } catch {
       return -1;
     }

@@ -109,6 +109,7 @@
 
   function batch(data, chunks) {
     const next = struct(data.next);
+    // Blobs keep the output outside the script's heap.
     chunks.csv.push(new Blob([data.csv]));
     chunks.tsv.push(new Blob([data.tsv]));
     $('prgList').value = Number(next.bytesRead);
@@ -163,7 +164,16 @@
   $('cmdSizeList').addEventListener('click', () => sizeList({ text: $('txtList').value }));
   // Cells from a spreadsheet, which paste with tabs between them, are sized
   // as they land; text pasted by hand waits for Size list, as typing does.
-  $('txtList').addEventListener('paste', () => {
+  // Too many cells to lay out in the box are sized without it.
+  $('txtList').addEventListener('paste', (event) => {
+    const pasted = event.clipboardData?.getData('text/plain') ?? '';
+    if (pasted.length > Number(texts.largestPasteShown)) {
+      event.preventDefault();
+      $('txtList').value = '';
+      $('txtList').placeholder = texts.pastedNotShown;
+      return sizeList({ text: pasted });
+    }
+    $('txtList').placeholder = '';
     setTimeout(() => {
       const text = $('txtList').value;
       if (text.includes('\t')) sizeList({ text });

@@ -23,7 +23,8 @@ const scripts = [
   ['listJs', read(join(sourceDir, 'list.js'))],
 ];
 // The worker's own script is data to the page: it runs only in the worker,
-// from a blob: URL made of these texts.
+// from a blob: URL made of these texts, and comes last, after what the page
+// needs to be ready.
 const worker = `<script type="text/plain" id="listWorker">${read(join(sourceDir, 'list-worker.js'))}</script>`;
 const policy = [
   "default-src 'none'",
@@ -51,6 +52,6 @@ let page = read(join(sourceDir, 'index.html'));
 page = fill(page, '<!--policy-->', policy);
 page = fill(page, '/*style*/', style);
 page = fill(page, '<!--scripts-->', [
-  wasm, worker, ...scripts.map(([id, text]) => `<script id="${id}">${text}</script>`),
+  wasm, ...scripts.map(([id, text]) => `<script id="${id}">${text}</script>`), worker,
 ].join('\n'));
 writeFileSync(out, page);

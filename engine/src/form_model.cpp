@@ -1,0 +1,116 @@
+#include "brenmor/form_model.h"
+
+namespace brenmor {
+namespace {
+
+// A value's unit list, and the control after it in the tab order, which
+// takes the focus when the list hides with it.
+Control ListOf(Field field) {
+  switch (field) {
+    case Field::P:
+      return Control::cmbPU;
+    case Field::C:
+      return Control::cmbCU;
+    case Field::S:
+      return Control::cmbSU;
+    case Field::E:
+      break;
+    case Field::V:
+      return Control::cmbVU;
+  }
+  return Control::txtE;
+}
+
+Control After(Control control) { return static_cast<Control>(static_cast<int>(control) + 1); }
+
+}  // namespace
+
+FormModel::FormModel() {
+  state_.LoadDefaults();
+  for (const Field field : kFields) Box(field).text = Info(field).defaultText;
+}
+
+// A message and a focus are said once, by the event that causes them.
+void FormModel::Begin() {
+  view_.message.clear();
+  view_.focus.reset();
+}
+
+const FormView& FormModel::TextEdited(Field field, std::string_view text) {
+  Begin();
+  Edit(field, text);
+  return view_;
+}
+
+// An edited value is not committed yet: its list offers its units.
+void FormModel::Edit(Field field, std::string_view text) {
+  ValueBox& box = Box(field);
+  box.text = text;
+  box.edited = true;
+  if (field == Field::E) return;
+  box.listShown = true;
+  box.unit = -1;
+}
+
+const FormView& FormModel::UnitPicked(Field field, int unit, bool listHadFocus) {
+  Begin();
+  const UnitCommit commit = state_.CommitWithUnit(field, unit, Box(field).text);
+  if (commit.error != CommitError::None) {
+    // Keep the typed text and the list, so the user can correct either.
+    Box(field).unit = -1;
+    Show(Message(commit.error, field), ListOf(field));
+    return view_;
+  }
+  Box(field).text = commit.writtenBack;
+  Box(field).listShown = false;
+  Box(field).unit = unit;
+  if (listHadFocus) view_.focus = After(ListOf(field));
+  if (commit.fText) view_.fText = *commit.fText;
+  return view_;
+}
+
+const FormView& FormModel::FocusLeftE(bool forAnotherControl) {
+  Begin();
+  if (!forAnotherControl) return view_;
+  const ECommit commit = state_.CommitE(Box(Field::E).text);
+  if (commit.error != CommitError::None) {
+    Show(Message(commit.error, Field::E), Control::txtE);
+    clearEAfterMessage_ = true;
+  }
+  if (commit.fText) view_.fText = *commit.fText;
+  return view_;
+}
+
+const FormView& FormModel::CalculatePressed() {
+  Begin();
+  const Evaluation calc = state_.Calculate();
+  view_.fText = calc.fText;
+  view_.dText = calc.dText;
+  view_.lText = calc.lText;
+  view_.calculated = state_.Values();
+  if (calc.status != Status::Sized) Show(calc.message, Control::cmdCalc);
+  return view_;
+}
+
+const FormView& FormModel::MessageClosed() {
+  Begin();
+  // A refused E is cleared for typing again, and it counts as an edit.
+  if (clearEAfterMessage_) Edit(Field::E, "");
+  clearEAfterMessage_ = false;
+  view_.focus = focusAfterMessage_;
+  focusAfterMessage_.reset();
+  return view_;
+}
+
+const FormView& FormModel::CopyFailed() {
+  Begin();
+  Show(kFormTexts.copyFailed, std::nullopt);
+  return view_;
+}
+
+void FormModel::Show(std::string_view message, std::optional<Control> focusAfter) {
+  view_.message = message;
+  focusAfterMessage_ = focusAfter;
+}
+
+}  // namespace brenmor

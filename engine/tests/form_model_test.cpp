@@ -1,0 +1,231 @@
+// The form's rules, event by event, as the window and the page draw them.
+#include "brenmor/form_model.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "case_name.h"
+
+namespace {
+
+using brenmor::Control;
+using brenmor::Field;
+using brenmor::FormModel;
+using brenmor::FormView;
+
+enum class Kind { Edit, Pick, PickWithoutFocus, LeaveE, LeaveWindow, Calculate, Close, CopyFails };
+
+struct Event {
+  Kind kind;
+  Field field = Field::P;
+  std::string text;  // typed
+  int unit = 0;      // picked
+};
+
+Event Edit(Field field, std::string text) { return {Kind::Edit, field, std::move(text)}; }
+Event Pick(Field field, int unit) { return {Kind::Pick, field, "", unit}; }
+Event Just(Kind kind) { return {kind}; }
+
+const FormView& Send(FormModel& form, const Event& e) {
+  switch (e.kind) {
+    case Kind::Edit:
+      return form.TextEdited(e.field, e.text);
+    case Kind::Pick:
+    case Kind::PickWithoutFocus:
+      return form.UnitPicked(e.field, e.unit, e.kind == Kind::Pick);
+    case Kind::LeaveE:
+    case Kind::LeaveWindow:
+      return form.FocusLeftE(e.kind == Kind::LeaveE);
+    case Kind::Calculate:
+      return form.CalculatePressed();
+    case Kind::Close:
+      return form.MessageClosed();
+    case Kind::CopyFails:
+      return form.CopyFailed();
+  }
+  return form.View();
+}
+
+struct FormCase {
+  const char* name;
+  std::vector<Event> events;
+  Field field;  // the box looked at afterwards
+  std::string text;
+  bool edited;
+  bool listShown;
+  int unit;
+  std::string message;
+  std::optional<Control> focus;
+  std::string fText;
+  std::string dText;
+};
+
+class FormModelTest : public testing::TestWithParam<FormCase> {};
+
+TEST_P(FormModelTest, DrawsWhatTheEventsLeave) {
+  const FormCase& c = GetParam();
+  FormModel form;
+  for (const Event& event : c.events) Send(form, event);
+  const FormView& view = form.View();
+  const brenmor::ValueBox& box = view.Box(c.field);
+  EXPECT_EQ(box.text, c.text);
+  EXPECT_EQ(box.edited, c.edited);
+  EXPECT_EQ(box.listShown, c.listShown);
+  EXPECT_EQ(box.unit, c.unit);
+  EXPECT_EQ(view.message, c.message);
+  EXPECT_EQ(view.focus, c.focus);
+  EXPECT_EQ(view.fText, c.fText);
+  EXPECT_EQ(view.dText, c.dText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Events, FormModelTest,
+    testing::Values(FormCase{"opensWithDefaultsCommittedAndListsHidden",
+                             {},
+                             Field::P,
+                             "100",
+                             false,
+                             false,
+                             -1,
+                             "",
+                             std::nullopt,
+                             "",
+                             ""},
+                    FormCase{"anEditOffersTheUnitsAskingForOne",
+                             {Edit(Field::C, "3")},
+                             Field::C,
+                             "3",
+                             true,
+                             true,
+                             -1,
+                             "",
+                             std::nullopt,
+                             "",
+                             ""},
+                    FormCase{"aPickCommitsWritesBackAndHandsTheFocusOn",
+                             {Edit(Field::P, "10"), Pick(Field::P, 1)},
+                             Field::P,
+                             "145.038",
+                             true,
+                             false,
+                             1,
+                             "",
+                             Control::txtC,
+                             "0.181",
+                             ""},
+                    FormCase{"aPickByAListWithoutTheFocusMovesNoFocus",
+                             {Edit(Field::V, "20"), {Kind::PickWithoutFocus, Field::V, "", 1}},
+                             Field::V,
+                             "705.751",
+                             true,
+                             false,
+                             1,
+                             "",
+                             std::nullopt,
+                             "",
+                             ""},
+                    FormCase{"aRefusedPickKeepsTheTextAndAsksAgain",
+                             {Edit(Field::S, "1e308"), Pick(Field::S, 1)},
+                             Field::S,
+                             "1e308",
+                             true,
+                             true,
+                             -1,
+                             "Stress value is out of range",
+                             std::nullopt,
+                             "",
+                             ""},
+                    FormCase{"closingARefusedPicksMessageGivesTheListTheFocus",
+                             {Edit(Field::S, "1e308"), Pick(Field::S, 1), Just(Kind::Close)},
+                             Field::S,
+                             "1e308",
+                             true,
+                             true,
+                             -1,
+                             "",
+                             Control::cmbSU,
+                             "",
+                             ""},
+                    FormCase{"anEAboveOneIsRefusedOnLeavingItsBox",
+                             {Edit(Field::E, "1.5"), Just(Kind::LeaveE)},
+                             Field::E,
+                             "1.5",
+                             true,
+                             false,
+                             -1,
+                             "E must be less than 1",
+                             std::nullopt,
+                             "0.125",
+                             ""},
+                    FormCase{"closingTheRefusalClearsEAndGivesItTheFocus",
+                             {Edit(Field::E, "1.5"), Just(Kind::LeaveE), Just(Kind::Close)},
+                             Field::E,
+                             "",
+                             true,
+                             false,
+                             -1,
+                             "",
+                             Control::txtE,
+                             "0.125",
+                             ""},
+                    FormCase{"leavingForAnotherWindowCommitsNothing",
+                             {Edit(Field::E, "1.5"), Just(Kind::LeaveWindow)},
+                             Field::E,
+                             "1.5",
+                             true,
+                             false,
+                             -1,
+                             "",
+                             std::nullopt,
+                             "",
+                             ""},
+                    FormCase{"calculateSizesTheCommittedDesign",
+                             {Edit(Field::V, "1e9"), Just(Kind::Calculate)},
+                             Field::V,
+                             "1e9",
+                             true,
+                             true,
+                             -1,
+                             "",
+                             std::nullopt,
+                             "0.125",
+                             "1703"},
+                    FormCase{"aRefusedCalculateGivesTheButtonTheFocusBack",
+                             {Edit(Field::C, "0"), Pick(Field::C, 0), Just(Kind::Calculate),
+                              Just(Kind::Close)},
+                             Field::C,
+                             "0",
+                             true,
+                             false,
+                             0,
+                             "",
+                             Control::cmdCalc,
+                             "",
+                             ""},
+                    FormCase{"aRefusedCopySaysSo",
+                             {Just(Kind::CopyFails)},
+                             Field::P,
+                             "100",
+                             false,
+                             false,
+                             -1,
+                             "The calculation record could not be copied to the clipboard",
+                             std::nullopt,
+                             "",
+                             ""}),
+    CaseName());
+
+TEST(FormModelTest, TheChartFollowsTheLastCalculateOnly) {
+  FormModel form;
+  EXPECT_FALSE(form.View().calculated);
+  form.CalculatePressed();
+  form.TextEdited(Field::V, "20");
+  form.UnitPicked(Field::V, 1, true);
+  ASSERT_TRUE(form.View().calculated);
+  EXPECT_EQ(form.View().calculated->V, 1000);
+  form.CalculatePressed();
+  EXPECT_NE(form.View().calculated->V, 1000);
+}
+
+}  // namespace

@@ -13,11 +13,13 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 #include "brenmor/chart.h"
 #include "brenmor/record.h"
@@ -118,10 +120,7 @@ QLineEdit* NewBox(QWidget* parent, const char* name, std::string_view help, int 
 }
 
 QLineEdit* NewInput(QWidget* parent, const char* name, Field field, int top) {
-  QLineEdit* box = NewBox(parent, name, Info(field).help, top);
-  box->setText(ToQString(Info(field).defaultText));
-  SetColour(box, QPalette::Text, kRed);
-  return box;
+  return NewBox(parent, name, Info(field).help, top);
 }
 
 QLineEdit* NewOutput(QWidget* parent, const char* name, Result result, int top) {
@@ -156,6 +155,25 @@ QComboBox* NewUnitList(QWidget* parent, const char* name, Field field, int top) 
 void AskForUnit(QComboBox* list) {
   list->setCurrentIndex(-1);
   list->setEditText(ToQString(kFormTexts.selectUnits));
+}
+
+// A box's text as the model has it: set only when it differs, so that the
+// caret stays where the user typed.
+void ShowText(QLineEdit* box, const std::string& text) {
+  const QString shown = ToQString(text);
+  if (box->text() != shown) box->setText(shown);
+}
+
+void ShowValue(QLineEdit* box, QComboBox* list, const brenmor::ValueBox& value) {
+  ShowText(box, value.text);
+  SetColour(box, QPalette::Text, value.edited ? kBlue : kRed);
+  if (list == nullptr) return;
+  if (value.listShown && value.unit < 0) {
+    AskForUnit(list);
+  } else if (value.unit >= 0 && list->currentIndex() != value.unit) {
+    list->setCurrentIndex(value.unit);
+  }
+  list->setVisible(value.listShown);
 }
 
 // Switching to another application (or to the message box a rejection
@@ -255,8 +273,7 @@ void frmBrenmor::describeControls() {
 // The volume box is the top row but comes after the button: the design is
 // entered first, the volume last.
 void frmBrenmor::arrangeTabOrder() {
-  const std::array<QWidget*, 13> order = {txtP, cmbPU,   txtC, cmbCU, txtS, cmbSU, txtE,
-                                          txtF, cmdCalc, txtV, cmbVU, txtD, txtL};
+  const auto order = controls();
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
@@ -303,7 +320,7 @@ void frmBrenmor::contextMenuEvent(QContextMenuEvent* event) {
 // use, so that start-up does not pay for it.
 void frmBrenmor::mnuShowChart_Click() {
   if (chart_ == nullptr) chart_ = new ChartWindow(this);
-  chart_->setCalculated(calculated_);
+  chart_->setCalculated(form_.View().calculated);
   chart_->show();
   chart_->raise();
   chart_->activateWindow();
@@ -312,65 +329,68 @@ void frmBrenmor::mnuShowChart_Click() {
 // The clipboard may be refused, or taken by another program at once: read it
 // back, and say so when it does not hold the record.
 void frmBrenmor::mnuCopyRecord_Click() {
-  const QString record = ToQString(brenmor::CalculationRecord(state_.Values()));
+  const QString record = ToQString(brenmor::CalculationRecord(form_.State().Values()));
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->setText(record);
-  if (clipboard->text() != record) showMessage(kFormTexts.copyFailed);
+  if (clipboard->text() != record) render(form_.CopyFailed());
 }
 
-void frmBrenmor::Form_Load() { state_.LoadDefaults(); }
+// The model has loaded the defaults already; the boxes show them.
+void frmBrenmor::Form_Load() { render(form_.View()); }
 
-// An edited value is not committed yet: offer its units.
 void frmBrenmor::txtValue_Change(Field field) {
-  const UnitRow& row = unitRow(field);
-  row.list->show();
-  AskForUnit(row.list);
-  SetColour(row.box, QPalette::Text, kBlue);
+  render(form_.TextEdited(field, ToStd(unitRow(field).box->text())));
 }
 
-void frmBrenmor::txtE_Change() { SetColour(txtE, QPalette::Text, kBlue); }
+void frmBrenmor::txtE_Change() { render(form_.TextEdited(Field::E, ToStd(txtE->text()))); }
 
 void frmBrenmor::cmbUnits_Click(Field field, int index) {
-  const UnitRow& row = unitRow(field);
-  const brenmor::UnitCommit commit = state_.CommitWithUnit(field, index, ToStd(row.box->text()));
-  if (commit.error != CommitError::None) {
-    // Keep the typed text and the list, so the user can correct either.
-    AskForUnit(row.list);
-    showMessage(brenmor::Message(commit.error, field));
-    return;
-  }
-  row.box->setText(ToQString(commit.writtenBack));  // raises the box's Change
-  row.list->hide();
-  showFText(commit.fText);
+  render(form_.UnitPicked(field, index, unitRow(field).list->hasFocus()));
 }
 
-void frmBrenmor::txtE_LostFocus() {
-  const brenmor::ECommit commit = state_.CommitE(ToStd(txtE->text()));
-  if (commit.error != CommitError::None) {
-    showMessage(brenmor::Message(commit.error, Field::E));
-    txtE->setText(QString());
-    txtE->setFocus(Qt::OtherFocusReason);
-  }
-  showFText(commit.fText);
-}
+void frmBrenmor::txtE_LostFocus() { render(form_.FocusLeftE(true)); }
 
-void frmBrenmor::cmdCalc_Click() {
-  const brenmor::Evaluation calc = state_.Calculate();
-  txtF->setText(ToQString(calc.fText));
-  txtD->setText(ToQString(calc.dText));
-  txtL->setText(ToQString(calc.lText));
-  calculated_ = state_.Values();
-  if (chart_ != nullptr) chart_->setCalculated(calculated_);
-  if (calc.status != brenmor::Status::Sized) showMessage(calc.message);
-}
+void frmBrenmor::cmdCalc_Click() { render(form_.CalculatePressed()); }
 
 const frmBrenmor::UnitRow& frmBrenmor::unitRow(Field field) const {
   return *std::find_if(unitRows_.begin(), unitRows_.end(),
                        [field](const UnitRow& row) { return row.field == field; });
 }
 
-void frmBrenmor::showFText(const std::optional<std::string>& fText) {
-  if (fText) txtF->setText(ToQString(*fText));
+// Draws the model's view: the boxes (their texts set without raising their
+// Change, which is the user's alone), the lists, the results and the chart,
+// then the message, then the focus.
+void frmBrenmor::render(const brenmor::FormView& view) {
+  {
+    const QSignalBlocker blockE(txtE);
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(unitRows_.size());
+    for (const UnitRow& row : unitRows_) {
+      blockers.emplace_back(row.box);
+      ShowValue(row.box, row.list, view.Box(row.field));
+    }
+    ShowValue(txtE, nullptr, view.Box(Field::E));
+  }
+  ShowText(txtF, view.fText);
+  ShowText(txtD, view.dText);
+  ShowText(txtL, view.lText);
+  if (chart_ != nullptr) chart_->setCalculated(view.calculated);
+  if (!view.message.empty()) {
+    showMessage(view.message);
+    render(form_.MessageClosed());
+    return;
+  }
+  if (view.focus) control(*view.focus)->setFocus(Qt::OtherFocusReason);
+}
+
+// The controls that take the focus, as the model numbers them: in the
+// window's tab order.
+std::array<QWidget*, 13> frmBrenmor::controls() const {
+  return {txtP, cmbPU, txtC, cmbCU, txtS, cmbSU, txtE, txtF, cmdCalc, txtV, cmbVU, txtD, txtL};
+}
+
+QWidget* frmBrenmor::control(brenmor::Control control) const {
+  return controls()[static_cast<std::size_t>(control)];
 }
 
 void frmBrenmor::showMessage(std::string_view text) {

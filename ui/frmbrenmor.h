@@ -1,23 +1,22 @@
-// frmBrenmor, the program's one window.
+// frmBrenmor, the program's one window, as a view of the form's model.
 //
-// The window holds no arithmetic and no number rules: each handler reads its
-// controls, calls one operation of the DesignState it owns and writes the
-// texts that come back into the boxes. Geometry, captions and colours are set
-// up in the constructor; the handlers are named after the control and event
-// they serve (txtP_Change, cmbPU_Click, txtE_LostFocus, cmdCalc_Click). The
-// event filter turns Qt's focus and shortcut events into the events those
-// handlers expect: txtE's focus-out, and a Calculate button that takes the
-// focus before it is pressed. The background menu also opens the chart
-// window, which follows each Calculate. The four value boxes with a unit list share
-// one pair of handlers, as a control array would. The window's background has a menu that copies
-// the calculation record of the committed design.
+// Every rule of the form is the FormModel's: each handler, named after the
+// control and event it serves (txtP_Change, cmbPU_Click, txtE_LostFocus,
+// cmdCalc_Click), forwards its event to the model and draws the FormView
+// that comes back. The window keeps what Qt alone can do: its controls,
+// their geometry, captions and colours, the focus, the message box and the
+// clipboard. The event filter turns Qt's focus and shortcut events into the
+// events the model expects: txtE's focus-out, and a Calculate button that
+// takes the focus before it is pressed. The background menu copies the
+// calculation record and opens the chart window, which follows each
+// Calculate.
 #pragma once
 
 #include <QTimer>
 #include <QWidget>
 #include <array>
 
-#include "brenmor/design_state.h"
+#include "brenmor/form_model.h"
 
 class ChartWindow;
 class QComboBox;
@@ -33,7 +32,7 @@ class frmBrenmor : public QWidget {
   explicit frmBrenmor(QWidget* parent = nullptr);
 
   // The committed design, for those who need to look behind the boxes.
-  const brenmor::DesignState& designState() const { return state_; }
+  const brenmor::DesignState& designState() const { return form_.State(); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,15 +63,15 @@ class frmBrenmor : public QWidget {
   void arrangeTabOrder();
   void connectHandlers();
   const UnitRow& unitRow(brenmor::Field field) const;
-  void showFText(const std::optional<std::string>& fText);
+  void render(const brenmor::FormView& view);
+  std::array<QWidget*, 13> controls() const;
+  QWidget* control(brenmor::Control control) const;
   bool pressCalculateWithFocus();
   void showMessage(std::string_view text);
   void showIcon();
 
-  brenmor::DesignState state_;
+  brenmor::FormModel form_;
   std::array<UnitRow, 4> unitRows_{};
-  // The design as the last Calculate took it, which the chart shows.
-  std::optional<brenmor::DesignValues> calculated_;
   ChartWindow* chart_ = nullptr;
   QTimer iconTimer_;
   bool iconPending_ = true;

@@ -1,6 +1,6 @@
-// The engine as the page sees it: the design state's operations, the form's
-// texts, the calculation record and the sizing of a list, as a small C API. Each result is one
-// text of named fields, so that the page reads a struct by its field names
+// The engine as the page sees it: the form's model and texts, the chart, the
+// wall, the calculation record and the sizing of a list, as a small C API.
+// Each result is one text of named fields, so that the page reads a struct by its field names
 // and holds no rule of its own. A C API rather than embind: embind's glue
 // and type registration tripled the page's start-up and doubled its size.
 #include <emscripten/emscripten.h>
@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "brenmor/chart.h"
-#include "brenmor/design_state.h"
+#include "brenmor/form_model.h"
 #include "brenmor/record.h"
 #include "brenmor/wall.h"
 #include "brenmor/weight_plot.h"
@@ -23,7 +23,6 @@
 
 namespace {
 
-using brenmor::CommitError;
 using brenmor::DecimalMark;
 using brenmor::Field;
 namespace lists = brenmor::lists;
@@ -53,19 +52,10 @@ class Fields {
   std::string text_;
 };
 
-brenmor::DesignState& State() {
-  static brenmor::DesignState state = [] {
-    brenmor::DesignState loaded;
-    loaded.LoadDefaults();
-    return loaded;
-  }();
-  return state;
-}
-
-// The design as the last Calculate took it, which the chart shows.
-std::optional<brenmor::DesignValues>& Calculated() {
-  static std::optional<brenmor::DesignValues> calculated;
-  return calculated;
+// The form, whose events the page forwards here.
+brenmor::FormModel& Form() {
+  static brenmor::FormModel form;
+  return form;
 }
 
 // The last result, alive until the next call: the page copies it at once.
@@ -75,15 +65,24 @@ const char* Result(std::string text) {
   return result.c_str();
 }
 
-// What a unit pick or leaving the E box gives the page.
-const char* Commit(CommitError error, Field field, std::string_view writtenBack,
-                   const std::optional<std::string>& fText) {
-  return Result(Fields()
-                    .Flag("accepted", error == CommitError::None)
-                    .Add("message", brenmor::Message(error, field))
-                    .Add("writtenBack", writtenBack)
-                    .Flag("fRefreshed", fText.has_value())
-                    .Add("fText", fText.value_or(""))
+// What the page must now show: each value's box and list (their fields
+// named by the value's letter: Ptext, Pedited, PlistShown, Punit), the
+// results, the message and where the focus goes.
+const char* View(const brenmor::FormView& view) {
+  Fields fields;
+  for (const Field field : brenmor::kFields) {
+    const std::string letter(brenmor::Info(field).letter);
+    const brenmor::ValueBox& box = view.Box(field);
+    fields.Add(letter + "text", box.text)
+        .Flag(letter + "edited", box.edited)
+        .Flag(letter + "listShown", box.listShown)
+        .Add(letter + "unit", std::to_string(box.unit));
+  }
+  return Result(fields.Add("fText", view.fText)
+                    .Add("dText", view.dText)
+                    .Add("lText", view.lText)
+                    .Add("message", view.message)
+                    .Add("focus", view.focus ? brenmor::Name(*view.focus) : "")
                     .Take());
 }
 
@@ -97,7 +96,6 @@ std::string FieldTexts(Field field) {
       .Add("help", info.help)
       .Add("unitsName", unitsName)
       .AddList("units", info.units)
-      .Add("defaultText", info.defaultText)
       .Take();
 }
 
@@ -239,39 +237,40 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_form() {
   return Result(std::move(form));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* brenmor_commit_with_unit(int field, int unit, const char* text) {
-  // A unit off its list is the commit's own refusal; a field off the form
-  // is the page's mistake.
+// The form's events, each answered with the view to draw.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_view() { return View(Form().View()); }
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_text_edited(int field, const char* text) {
   if (field < 0 || static_cast<std::size_t>(field) >= brenmor::kFields.size()) {
     return Result(Fields().Add("error", "no such field").Take());
   }
-  const auto f = static_cast<Field>(field);
-  const brenmor::UnitCommit commit = State().CommitWithUnit(f, unit, text);
-  return Commit(commit.error, f, commit.writtenBack, commit.fText);
+  return View(Form().TextEdited(static_cast<Field>(field), text));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* brenmor_commit_e(const char* text) {
-  const brenmor::ECommit commit = State().CommitE(text);
-  return Commit(commit.error, Field::E, "", commit.fText);
+// A unit off its list is the model's own refusal; a field off the form, or
+// E, which has no list, is the page's mistake.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_unit_picked(int field, int unit, int listHadFocus) {
+  if (field < 0 || static_cast<std::size_t>(field) >= brenmor::kFields.size() ||
+      static_cast<Field>(field) == Field::E) {
+    return Result(Fields().Add("error", "no such unit list").Take());
+  }
+  return View(Form().UnitPicked(static_cast<Field>(field), unit, listHadFocus != 0));
 }
 
-EMSCRIPTEN_KEEPALIVE const char* brenmor_calculate() {
-  const brenmor::Evaluation e = State().Calculate();
-  Calculated() = State().Values();
-  return Result(Fields()
-                    .Flag("sized", e.status == brenmor::Status::Sized)
-                    .Add("message", e.message)
-                    .Add("fText", e.fText)
-                    .Add("dText", e.dText)
-                    .Add("lText", e.lText)
-                    .Add("lengthOverD", e.lengthOverD)
-                    .Take());
+EMSCRIPTEN_KEEPALIVE const char* brenmor_focus_left_e(int forAnotherControl) {
+  return View(Form().FocusLeftE(forAnotherControl != 0));
 }
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_calculate() { return View(Form().CalculatePressed()); }
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_message_closed() { return View(Form().MessageClosed()); }
+
+EMSCRIPTEN_KEEPALIVE const char* brenmor_copy_failed() { return View(Form().CopyFailed()); }
 
 // The chart of the last Calculate as SVG, in the page's text colour.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_chart(int width, int height) {
-  const brenmor::Chart chart =
-      Calculated() ? brenmor::ChartOf(*Calculated()) : brenmor::EmptyChart();
+  const auto& calculated = Form().View().calculated;
+  const brenmor::Chart chart = calculated ? brenmor::ChartOf(*calculated) : brenmor::EmptyChart();
   return Result(brenmor::ChartSvg(chart, width, height, "currentColor", "#ffffff", "#2a7ab8"));
 }
 
@@ -280,7 +279,7 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_chart(int width, int height) {
 EMSCRIPTEN_KEEPALIVE const char* brenmor_record(int head, int step) {
   const auto options = WallOptionsAt(head, step);
   if (!options) return Result("");
-  return Result(brenmor::CalculationRecord(State().Values(), *options));
+  return Result(brenmor::CalculationRecord(Form().State().Values(), *options));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* brenmor_wall_texts() { return Result(WallPanelTexts()); }
@@ -291,14 +290,14 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_wall_texts() { return Result(WallPanelT
 EMSCRIPTEN_KEEPALIVE const char* brenmor_wall(int head, int step, int width, int height) {
   const auto options = WallOptionsAt(head, step);
   if (!options) return Result(Fields().Add("error", "no such head kind or plate step").Take());
-  const brenmor::Wall wall =
-      Calculated() ? brenmor::WallOf(*Calculated(), *options) : brenmor::Wall{};
+  const auto& calculated = Form().View().calculated;
+  const brenmor::Wall wall = calculated ? brenmor::WallOf(*calculated, *options) : brenmor::Wall{};
   const brenmor::WallTexts texts = brenmor::TextsOf(wall);
   Fields fields;
   for (const brenmor::WallResult result : brenmor::kWallResults) {
     fields.Add(brenmor::Info(result).name, brenmor::WithUnit(texts, result));
   }
-  const brenmor::WeightPlot plot = brenmor::WeightPlotOf(Calculated(), wall);
+  const brenmor::WeightPlot plot = brenmor::WeightPlotOf(calculated, wall);
   return Result(fields.Add("note", brenmor::LeastWeightNote(wall))
                     .Add("message", texts.message)
                     .Add("plot", brenmor::WeightPlotSvg(plot, width, height, "currentColor",

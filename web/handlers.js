@@ -20,34 +20,33 @@
     document.body.dataset.ready = 'no-engine';
     return;
   }
-  const design = {
-    commitWithUnit: (field, unit, text) =>
-      struct(call('commit_with_unit', ['number', 'number', 'string'], [field, unit, text])),
-    commitE: (text) => struct(call('commit_e', ['string'], [text])),
+  // The form's model answers each event with the view to draw.
+  const form = {
+    view: () => struct(call('view')),
+    textEdited: (field, text) => struct(call('text_edited', ['number', 'string'], [field, text])),
+    unitPicked: (field, unit, listHadFocus) =>
+      struct(call('unit_picked', ['number', 'number', 'number'], [field, unit, listHadFocus])),
+    focusLeftE: (forAnotherControl) => struct(call('focus_left_e', ['number'], [forAnotherControl])),
     calculate: () => struct(call('calculate')),
+    messageClosed: () => struct(call('message_closed')),
+    copyFailed: () => struct(call('copy_failed')),
+  };
+  const design = {
     record: (head, step) => call('record', ['number', 'number'], [head, step]),
     chart: () => call('chart', ['number', 'number'], [480, 360]),
     wallTexts: () => struct(call('wall_texts')),
     wall: (head, step) =>
       struct(call('wall', ['number', 'number', 'number', 'number'], [head, step, 300, 220])),
   };
-  const [texts, ...form] = call('form').split('\x1D').filter(Boolean).map(struct);
-  const fields = form.slice(0, 5);  // P, C, S, E, V
-  const results = form.slice(5);  // F, D, L
+  const [texts, ...captions] = call('form').split('\x1D').filter(Boolean).map(struct);
+  const fields = captions.slice(0, 5);  // P, C, S, E, V
+  const results = captions.slice(5);  // F, D, L
 
-  const P = 0;
-  const C = 1;
-  const S = 2;
-  const E = 3;
-  const V = 4;
-  // The value boxes with a unit list, as a control array.
-  const unitRows = [
-    { field: P, box: $('txtP'), list: $('cmbPU'), caption: $('Label1') },
-    { field: C, box: $('txtC'), list: $('cmbCU'), caption: $('Label2') },
-    { field: S, box: $('txtS'), list: $('cmbSU'), caption: $('Label4') },
-    { field: V, box: $('txtV'), list: $('cmbVU'), caption: $('Label6') },
-  ];
-  const txtE = $('txtE');
+  // The value boxes, by the engine's field numbers, with their unit lists.
+  const valueRows = ['P', 'C', 'S', 'E', 'V'].map((letter, field) => ({
+    field, letter, box: $(`txt${letter}`), list: $(`cmb${letter}U`),
+  }));
+  const captionOf = { P: 'Label1', C: 'Label2', S: 'Label4', E: 'Label3', V: 'Label6' };
   const outputs = [
     { box: $('txtF'), caption: $('Label5') },
     { box: $('txtD'), caption: $('Label7') },
@@ -56,10 +55,6 @@
   const cmdCalc = $('cmdCalc');
   const dialog = $('dlgMessage');
   const menu = $('mnuBackground');
-  // The form's controls stand in the window's tab order.
-  const tabOrder = () =>
-    Array.from($('frmBrenmor').querySelectorAll('input, select, button'))
-      .filter((control) => !control.hidden);
 
   // A caption with its mnemonic: "&Calculate" shows C underlined.
   function setMnemonicText(element, text) {
@@ -80,17 +75,14 @@
   function Form_Load() {
     document.title = texts.title;
     $('lblTitle').textContent = texts.title;
-    for (const row of unitRows) {
-      const field = fields[row.field];
-      describe(row.box, row.caption, field);
-      row.box.value = field.defaultText;
-      row.list.setAttribute('aria-label', field.unitsName);
+    for (const { field, letter, box, list } of valueRows) {
+      describe(box, $(captionOf[letter]), fields[field]);
+      if (!list) continue;
+      list.setAttribute('aria-label', fields[field].unitsName);
       const placeholder = new Option(texts.selectUnits, '');
       placeholder.disabled = true;
-      row.list.replaceChildren(placeholder, ...items(field.units).map((unit) => new Option(unit)));
+      list.replaceChildren(placeholder, ...items(fields[field].units).map((unit) => new Option(unit)));
     }
-    describe(txtE, $('Label3'), fields[E]);
-    txtE.value = fields[E].defaultText;
     outputs.forEach((output, i) => describe(output.box, output.caption, results[i]));
     setMnemonicText(cmdCalc, texts.calculate);
     $('Label9').textContent = texts.revision;
@@ -98,6 +90,25 @@
     $('Image1').setAttribute('aria-label', texts.logo);
     $('Line1').setAttribute('aria-label', texts.separator);
     $('mnuCopyRecord').textContent = texts.copyRecord;
+    render(form.view());
+  }
+
+  // Draws the model's view: the boxes and lists, the results, then the
+  // message, then the focus. A box's text is set only when it differs, so
+  // the caret stays where the user typed.
+  function render(view) {
+    for (const { letter, box, list } of valueRows) {
+      if (box.value !== view[`${letter}text`]) box.value = view[`${letter}text`];
+      box.classList.toggle('edited', Boolean(view[`${letter}edited`]));
+      if (!list) continue;
+      list.hidden = !view[`${letter}listShown`];
+      list.selectedIndex = Number(view[`${letter}unit`]) + 1;
+    }
+    outputs[0].box.value = view.fText;
+    outputs[1].box.value = view.dText;
+    outputs[2].box.value = view.lText;
+    if (view.message) return showMessage(view.message);
+    if (view.focus) $(view.focus).focus();
   }
 
   // The wall panel's ids, in the engine's order of its results.
@@ -136,64 +147,10 @@
     $('picWeight').replaceChildren(document.importNode(svg, true));
   }
 
-  // An edited value is not committed yet: offer its units.
-  function txtValue_Change(row) {
-    row.list.hidden = false;
-    row.list.selectedIndex = 0;
-    row.box.classList.add('edited');
-  }
-
-  function txtE_Change() {
-    txtE.classList.add('edited');
-  }
-
-  function cmbUnits_Click(row) {
-    const unit = row.list.selectedIndex - 1;
-    if (unit < 0) return;
-    const commit = design.commitWithUnit(row.field, unit, row.box.value);
-    if (!commit.accepted) {
-      // Keep the typed text and the list, so the user can correct either.
-      row.list.selectedIndex = 0;
-      return showMessage(commit.message, row.list);
-    }
-    // Setting a box's text raises its Change when the text is new.
-    if (row.box.value !== commit.writtenBack) {
-      row.box.value = commit.writtenBack;
-      txtValue_Change(row);
-    }
-    hideList(row.list);
-    showFText(commit);
-  }
-
-  // A list that hides while it has the focus hands it on, as in the window.
-  function hideList(control) {
-    const hadFocus = document.activeElement === control;
-    const order = tabOrder();
-    control.hidden = true;
-    if (!hadFocus) return;
-    const next = order.slice(order.indexOf(control) + 1).find((c) => !c.hidden);
-    (next ?? order[0]).focus();
-  }
-
-  function txtE_LostFocus() {
-    const commit = design.commitE(txtE.value);
-    if (!commit.accepted) {
-      showMessage(commit.message, txtE, () => {
-        txtE.value = '';
-        txtE_Change();
-      });
-    }
-    showFText(commit);
-  }
-
   function cmdCalc_Click() {
-    const calc = design.calculate();
-    $('txtF').value = calc.fText;
-    $('txtD').value = calc.dText;
-    $('txtL').value = calc.lText;
+    render(form.calculate());
     showChart();
     showWall();
-    if (!calc.sized) showMessage(calc.message, cmdCalc);
   }
 
   // The engine's own drawing of the chart, numbers and words all its own.
@@ -206,27 +163,16 @@
   function mnuCopyRecord_Click() {
     hideMenu();
     const written = navigator.clipboard?.writeText(design.record(...wallChoice()));
-    (written ?? Promise.reject(new Error('no clipboard'))).catch(() => {
-      showMessage(texts.copyFailed, cmdCalc);
-    });
+    (written ?? Promise.reject(new Error('no clipboard'))).catch(() => render(form.copyFailed()));
   }
 
-  function showFText(commit) {
-    if (commit.fRefreshed) $('txtF').value = commit.fText;
-  }
-
-  // The window's message box: modal, one OK button, the focus given back
-  // where the window gives it once it is closed.
-  let afterMessage = null;
-  function showMessage(text, returnTo, then) {
+  // The window's message box: modal, one OK button; once it is closed, the
+  // model says what follows, the focus among it.
+  function showMessage(text) {
     $('lblMessage').textContent = text;
-    afterMessage = () => {
-      then?.();
-      returnTo.focus();
-    };
     dialog.showModal();
   }
-  dialog.addEventListener('close', () => afterMessage?.());
+  dialog.addEventListener('close', () => render(form.messageClosed()));
 
   // The mnemonic takes the focus first, as a press does, so that a pending
   // E is checked; it clicks only if the button kept the focus.
@@ -246,13 +192,16 @@
   }
 
   Form_Load();
-  for (const row of unitRows) {
-    row.box.addEventListener('input', () => txtValue_Change(row));
-    row.list.addEventListener('change', () => cmbUnits_Click(row));
+  for (const { field, box, list } of valueRows) {
+    box.addEventListener('input', () => render(form.textEdited(field, box.value)));
+    list?.addEventListener('change', () => {
+      if (list.selectedIndex > 0) {
+        render(form.unitPicked(field, list.selectedIndex - 1, document.activeElement === list));
+      }
+    });
   }
-  txtE.addEventListener('input', txtE_Change);
   // Switching to another window is no move away from the box.
-  txtE.addEventListener('blur', () => document.hasFocus() && txtE_LostFocus());
+  $('txtE').addEventListener('blur', () => render(form.focusLeftE(document.hasFocus())));
   cmdCalc.addEventListener('click', cmdCalc_Click);
   // Paper carries the record of the committed design.
   addEventListener('beforeprint', () => {

@@ -25,6 +25,13 @@ Control After(Control control) { return static_cast<Control>(static_cast<int>(co
 
 }  // namespace
 
+std::string_view Name(Control control) {
+  static constexpr std::array<std::string_view, 13> kNames = {
+      "txtP", "cmbPU",   "txtC", "cmbCU", "txtS", "cmbSU", "txtE",
+      "txtF", "cmdCalc", "txtV", "cmbVU", "txtD", "txtL"};
+  return kNames[static_cast<std::size_t>(control)];
+}
+
 FormModel::FormModel() {
   state_.LoadDefaults();
   for (const Field field : kFields) Box(field).text = Info(field).defaultText;

@@ -30,6 +30,10 @@ enum class Control {
   txtL,
 };
 
+// The control's name, which the window's objects and the page's elements
+// carry: "txtP", "cmbPU", ….
+std::string_view Name(Control control);
+
 // A value's box and its unit list.
 struct ValueBox {
   std::string text;

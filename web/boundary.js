@@ -50,5 +50,10 @@ const brenmorEngine = (() => {
     })();
     return started;
   };
-  return { start, create, struct, items, rows };
+  // The heads and plate step the wall panel chooses, as positions on the
+  // engine's lists; the first of each before the panel has filled them.
+  const wallChoice = () => ['cmbHead', 'cmbPlateStep']
+    .map((id) => Math.max(0, document.getElementById(id).selectedIndex));
+
+  return { start, create, struct, items, rows, wallChoice };
 })();

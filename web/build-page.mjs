@@ -20,6 +20,7 @@ const scripts = [
   ['engineJs', read(engineJs)],
   ['boundaryJs', read(join(sourceDir, 'boundary.js'))],
   ['handlersJs', read(join(sourceDir, 'handlers.js'))],
+  ['resultsJs', read(join(sourceDir, 'results.js'))],
   ['listJs', read(join(sourceDir, 'list.js'))],
 ];
 // The worker's own script is data to the page: it runs only in the worker,

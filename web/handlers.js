@@ -1,7 +1,8 @@
-// The page's handlers, one for each control event the window serves: each
-// reads its controls, calls one operation of the engine and writes what
-// comes back. Every rule, number and text is the engine's; this only moves
-// them between the engine and the page, and always as text, never as HTML.
+// The form, a view of the engine's form model: each control event the window
+// serves goes to the model, and the page draws the view that comes back.
+// Every rule, number and text is the engine's; this keeps only what the
+// browser alone can do (the controls, the focus, the dialog, the clipboard),
+// and writes text, never HTML.
 'use strict';
 
 (async () => {
@@ -31,19 +32,14 @@
     messageClosed: () => struct(call('message_closed')),
     copyFailed: () => struct(call('copy_failed')),
   };
-  const design = {
-    record: (head, step) => call('record', ['number', 'number'], [head, step]),
-    chart: () => call('chart', ['number', 'number'], [480, 360]),
-    wallTexts: () => struct(call('wall_texts')),
-    wall: (head, step) =>
-      struct(call('wall', ['number', 'number', 'number', 'number'], [head, step, 300, 220])),
-  };
+  // The record of the committed design, its wall as the panel chooses.
+  const record = () => call('record', ['number', 'number'], brenmorEngine.wallChoice());
   const [texts, ...captions] = call('form').split('\x1D').filter(Boolean).map(struct);
   const fields = captions.slice(0, 5);  // P, C, S, E, V
   const results = captions.slice(5);  // F, D, L
 
   // The value boxes, by the engine's field numbers, with their unit lists.
-  const valueRows = ['P', 'C', 'S', 'E', 'V'].map((letter, field) => ({
+  const valueRows = fields.map(({ letter }, field) => ({
     field, letter, box: $(`txt${letter}`), list: $(`cmb${letter}U`),
   }));
   const captionOf = { P: 'Label1', C: 'Label2', S: 'Label4', E: 'Label3', V: 'Label6' };
@@ -111,58 +107,16 @@
     if (view.focus) $(view.focus).focus();
   }
 
-  // The wall panel's ids, in the engine's order of its results.
-  const wallFigures = [
-    ['t_shell_mm', 'capShell', 'tShell'],
-    ['t_head_mm', 'capHead', 'tHead'],
-    ['weight_empty_kg', 'capEmpty', 'weightEmpty'],
-    ['weight_water_kg', 'capWater', 'weightWater'],
-    ['least_weight_D_mm', 'capLeast', 'leastWeightD'],
-  ];
-  function loadWallPanel() {
-    const wall = design.wallTexts();
-    $('wallTitle').textContent = wall.title;
-    $('lblHead').textContent = wall.headKind;
-    $('lblPlateStep').textContent = wall.plateStep;
-    $('cmbHead').replaceChildren(...items(wall.heads).map((head) => new Option(head)));
-    $('cmbPlateStep').replaceChildren(...items(wall.steps).map((step) => new Option(step)));
-    for (const [name, caption, value] of wallFigures) {
-      $(caption).textContent = wall[`${name}Caption`];
-      $(value).title = wall[`${name}Help`];
-    }
-  }
-
-  const wallChoice = () => [$('cmbHead').selectedIndex, $('cmbPlateStep').selectedIndex];
-
-  // The wall of the last Calculate, with the heads and plate step chosen.
-  // The panel is filled on first use, so that it costs the first Calculate
-  // nothing.
-  function showWall() {
-    if ($('cmbHead').options.length === 0) loadWallPanel();
-    const wall = design.wall(...wallChoice());
-    for (const [name, , value] of wallFigures) $(value).textContent = wall[name];
-    $('leastWeightNote').textContent = wall.message ? '' : wall.note;
-    $('wallMessage').textContent = wall.message;
-    const svg = new DOMParser().parseFromString(wall.plot, 'image/svg+xml').documentElement;
-    $('picWeight').replaceChildren(document.importNode(svg, true));
-  }
-
+  // The chart and the wall follow (results.js).
   function cmdCalc_Click() {
     render(form.calculate());
-    showChart();
-    showWall();
-  }
-
-  // The engine's own drawing of the chart, numbers and words all its own.
-  function showChart() {
-    const svg = new DOMParser().parseFromString(design.chart(), 'image/svg+xml').documentElement;
-    $('picChart').replaceChildren(document.importNode(svg, true));
+    document.dispatchEvent(new Event('brenmor-calculated'));
   }
 
   // A browser may refuse the clipboard to a page: say so, as the window does.
   function mnuCopyRecord_Click() {
     hideMenu();
-    const written = navigator.clipboard?.writeText(design.record(...wallChoice()));
+    const written = navigator.clipboard?.writeText(record());
     (written ?? Promise.reject(new Error('no clipboard'))).catch(() => render(form.copyFailed()));
   }
 
@@ -205,10 +159,8 @@
   cmdCalc.addEventListener('click', cmdCalc_Click);
   // Paper carries the record of the committed design.
   addEventListener('beforeprint', () => {
-    $('record').textContent = design.record(...wallChoice());
+    $('record').textContent = record();
   });
-  $('cmbHead').addEventListener('change', showWall);
-  $('cmbPlateStep').addEventListener('change', showWall);
   document.addEventListener('keydown', (event) => {
     if (event.altKey && !event.ctrlKey && event.code === 'KeyC') {
       event.preventDefault();
@@ -229,9 +181,4 @@
   menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || hideMenu());
   $('frmBrenmor').removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
-  // After the first Calculate is possible.
-  setTimeout(() => {
-    showChart();
-    showWall();
-  });
 })();

@@ -91,9 +91,7 @@
     };
     const options = [$('cmbListDelimiter').selectedIndex, $('chkListDecimalComma').checked,
       // Cells copied from a spreadsheet paste with tabs between them.
-      text?.includes('\t') ?? false,
-      // The wall panel fills its lists on its first use, which may be later.
-      Math.max(0, $('cmbHead').selectedIndex), Math.max(0, $('cmbPlateStep').selectedIndex)];
+      text?.includes('\t') ?? false, ...brenmorEngine.wallChoice()];
     worker.postMessage({ wasm: page.wasm, file: list.file, text, options: options.map(Number) });
     running(true);
   }

@@ -1,0 +1,68 @@
+// The last Calculate's chart and wall, drawn beside the form: each is the
+// engine's own SVG and texts. They are drawn once the first Calculate is
+// possible, then after each Calculate and each choice of heads or plate.
+'use strict';
+
+(async () => {
+  const $ = (id) => document.getElementById(id);
+  const { struct, items, wallChoice } = brenmorEngine;
+  let call;
+  try {
+    ({ call } = await brenmorEngine.start());
+  } catch {
+    for (const id of ['picChart', 'wall']) $(id).hidden = true;
+    return;
+  }
+
+  // The wall panel's ids, in the engine's order of its results.
+  const wallFigures = [
+    ['t_shell_mm', 'capShell', 'tShell'],
+    ['t_head_mm', 'capHead', 'tHead'],
+    ['weight_empty_kg', 'capEmpty', 'weightEmpty'],
+    ['weight_water_kg', 'capWater', 'weightWater'],
+    ['least_weight_D_mm', 'capLeast', 'leastWeightD'],
+  ];
+
+  function loadWallPanel() {
+    const wall = struct(call('wall_texts'));
+    $('wallTitle').textContent = wall.title;
+    $('lblHead').textContent = wall.headKind;
+    $('lblPlateStep').textContent = wall.plateStep;
+    $('cmbHead').replaceChildren(...items(wall.heads).map((head) => new Option(head)));
+    $('cmbPlateStep').replaceChildren(...items(wall.steps).map((step) => new Option(step)));
+    for (const [name, caption, value] of wallFigures) {
+      $(caption).textContent = wall[`${name}Caption`];
+      $(value).title = wall[`${name}Help`];
+    }
+  }
+
+  const svg = (text) =>
+    document.importNode(new DOMParser().parseFromString(text, 'image/svg+xml').documentElement, true);
+
+  function showChart() {
+    $('picChart').replaceChildren(svg(call('chart', ['number', 'number'], [480, 360])));
+  }
+
+  // The wall of the last Calculate, with the heads and plate step chosen.
+  function showWall() {
+    const wall = struct(call('wall', ['number', 'number', 'number', 'number'],
+      [...wallChoice(), 300, 220]));
+    for (const [name, , value] of wallFigures) $(value).textContent = wall[name];
+    $('leastWeightNote').textContent = wall.message ? '' : wall.note;
+    $('wallMessage').textContent = wall.message;
+    $('picWeight').replaceChildren(svg(wall.plot));
+  }
+
+  function showBoth() {
+    showChart();
+    showWall();
+  }
+
+  // After the first Calculate is possible, so that it costs that nothing.
+  await new Promise((resolve) => { setTimeout(resolve); });
+  loadWallPanel();
+  showBoth();
+  document.addEventListener('brenmor-calculated', showBoth);
+  $('cmbHead').addEventListener('change', showWall);
+  $('cmbPlateStep').addEventListener('change', showWall);
+})();

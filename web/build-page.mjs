@@ -21,6 +21,7 @@ const scripts = [
   ['boundaryJs', read(join(sourceDir, 'boundary.js'))],
   ['handlersJs', read(join(sourceDir, 'handlers.js'))],
   ['resultsJs', read(join(sourceDir, 'results.js'))],
+  ['menuJs', read(join(sourceDir, 'menu.js'))],
   ['listJs', read(join(sourceDir, 'list.js'))],
 ];
 // The worker's own script is data to the page: it runs only in the worker,

@@ -32,8 +32,6 @@
     messageClosed: () => struct(call('message_closed')),
     copyFailed: () => struct(call('copy_failed')),
   };
-  // The record of the committed design, its wall as the panel chooses.
-  const record = () => call('record', ['number', 'number'], brenmorEngine.wallChoice());
   const [texts, ...captions] = call('form').split('\x1D').filter(Boolean).map(struct);
   const fields = captions.slice(0, 5);  // P, C, S, E, V
   const results = captions.slice(5);  // F, D, L
@@ -50,7 +48,6 @@
   ];
   const cmdCalc = $('cmdCalc');
   const dialog = $('dlgMessage');
-  const menu = $('mnuBackground');
 
   // A caption with its mnemonic: "&Calculate" shows C underlined.
   function setMnemonicText(element, text) {
@@ -113,13 +110,6 @@
     document.dispatchEvent(new Event('brenmor-calculated'));
   }
 
-  // A browser may refuse the clipboard to a page: say so, as the window does.
-  function mnuCopyRecord_Click() {
-    hideMenu();
-    const written = navigator.clipboard?.writeText(record());
-    (written ?? Promise.reject(new Error('no clipboard'))).catch(() => render(form.copyFailed()));
-  }
-
   // The window's message box: modal, one OK button; once it is closed, the
   // model says what follows, the focus among it.
   function showMessage(text) {
@@ -135,16 +125,6 @@
     if (document.activeElement === cmdCalc) cmdCalc.click();
   }
 
-  function showMenu(x, y) {
-    menu.hidden = false;
-    menu.style.left = `${x}px`;
-    menu.style.top = `${y}px`;
-    $('mnuCopyRecord').focus();
-  }
-  function hideMenu() {
-    menu.hidden = true;
-  }
-
   Form_Load();
   for (const { field, box, list } of valueRows) {
     box.addEventListener('input', () => render(form.textEdited(field, box.value)));
@@ -157,28 +137,14 @@
   // Switching to another window is no move away from the box.
   $('txtE').addEventListener('blur', () => render(form.focusLeftE(document.hasFocus())));
   cmdCalc.addEventListener('click', cmdCalc_Click);
-  // Paper carries the record of the committed design.
-  addEventListener('beforeprint', () => {
-    $('record').textContent = record();
-  });
+  // The background menu (menu.js) could not copy the record.
+  document.addEventListener('brenmor-copy-failed', () => render(form.copyFailed()));
   document.addEventListener('keydown', (event) => {
     if (event.altKey && !event.ctrlKey && event.code === 'KeyC') {
       event.preventDefault();
       pressCalculateWithFocus();
-    } else if (event.key === 'Escape') {
-      hideMenu();
     }
   });
-  // The window's own menu, on its background, captions and button; the
-  // boxes and lists keep theirs.
-  $('frmBrenmor').addEventListener('contextmenu', (event) => {
-    if (event.target.closest('input, select')) return;
-    event.preventDefault();
-    const from = event.target.getBoundingClientRect();
-    showMenu(event.clientX || from.left, event.clientY || from.bottom);
-  });
-  $('mnuCopyRecord').addEventListener('click', mnuCopyRecord_Click);
-  menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || hideMenu());
   $('frmBrenmor').removeAttribute('aria-busy');
   document.body.dataset.ready = 'true';
 })();

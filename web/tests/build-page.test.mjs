@@ -12,8 +12,8 @@ const web = new URL('..', import.meta.url).pathname;
 
 function build(edit) {
   const dir = mkdtempSync(join(tmpdir(), 'brenmor-page-'));
-  for (const file of ['index.html', 'brenmor.css', 'boundary.js', 'handlers.js', 'results.js', 'list.js',
-    'list-worker.js']) cpSync(join(web, file), join(dir, file));
+  for (const file of ['index.html', 'brenmor.css', 'boundary.js', 'handlers.js', 'results.js',
+    'menu.js', 'list.js', 'list-worker.js']) cpSync(join(web, file), join(dir, file));
   writeFileSync(join(dir, 'index.html'), edit(readFileSync(join(dir, 'index.html'), 'utf8')));
   writeFileSync(join(dir, 'engine.js'), 'var createEngine;');
   writeFileSync(join(dir, 'engine.wasm'), 'wasm');

@@ -15,7 +15,7 @@ export default [
     },
   },
   {
-    files: ['web/handlers.js', 'web/results.js', 'web/list.js'],
+    files: ['web/handlers.js', 'web/results.js', 'web/menu.js', 'web/list.js'],
     languageOptions: {
       sourceType: 'script',
       globals: { ...globals.browser, brenmorEngine: 'readonly' },

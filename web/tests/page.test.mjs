@@ -281,6 +281,32 @@ for (const b of browsers) {
       assert.match(policy, /connect-src 'none'/);
     });
 
+    // The boundary: a key the engine did not give, or a number off its
+    // tables, is an error that says so, never undefined or a read past a table.
+    withPage('theBoundaryRefusesWhatItDoesNotKnow', async (w) => {
+      /* global brenmorEngine */
+      const said = await w.page.evaluate(async () => {
+        const { call } = await brenmorEngine.start();
+        const attempt = (f) => { try { f(); return 'taken'; } catch (error) { return error.message; } };
+        return [
+          attempt(() => brenmorEngine.struct(call('view')).Ptxt),
+          attempt(() => brenmorEngine.struct(call('text_edited', ['number', 'string'], [5, '1']))),
+          attempt(() => brenmorEngine.struct(call('unit_picked', ['number', 'number', 'number'], [3, 0, 0]))),
+          attempt(() => brenmorEngine.struct(call('wall', ['number', 'number', 'number', 'number'], [2, 0, 9, 9]))),
+          attempt(() => brenmorEngine.struct(call('list_next'))),
+          brenmorEngine.struct(call('unit_picked', ['number', 'number', 'number'], [0, 7, 0])).message,
+        ];
+      });
+      assert.deepEqual(said, [
+        'the engine gave no field "Ptxt"',
+        'the engine refused a call: no such field',
+        'the engine refused a call: no such unit list',
+        'the engine refused a call: no such head kind or plate step',
+        'the engine refused a call: no list is open',
+        'Select a unit from the list',
+      ]);
+    });
+
     withPage('typedTextIsNeverMarkup', async (w) => {
       await w.type('txtP', '<img src=x onerror="window.hacked=1">');
       await w.pick('cmbPU', 'psi');

@@ -1,4 +1,4 @@
-// Writes the page as one file: the HTML with its style, the engine's
+// Writes the page as one file: the HTML with its texts and its style, the engine's
 // script, the engine itself (in base64), the handlers and the list's worker
 // inlined, and a Content-Security-Policy that allows exactly those scripts
 // by their hashes and nothing from anywhere.
@@ -6,6 +6,7 @@
 import { createHash } from 'node:crypto';
 import { readFileSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
+import { writeTexts } from './page-texts.mjs';
 
 const [sourceDir, engineJs, engineWasm, out] = process.argv.slice(2);
 const read = (file) => readFileSync(file, 'utf8');
@@ -50,7 +51,8 @@ function fill(html, placeholder, text) {
   }
   return parts.join(text);
 }
-let page = read(join(sourceDir, 'index.html'));
+let page = await writeTexts(read(join(sourceDir, 'index.html')), engineJs, engineWasm,
+  join(sourceDir, 'boundary.js'));
 page = fill(page, '<!--policy-->', policy);
 page = fill(page, '/*style*/', style);
 page = fill(page, '<!--scripts-->', [

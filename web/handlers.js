@@ -7,7 +7,7 @@
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  const { struct, items } = brenmorEngine;
+  const { struct } = brenmorEngine;
   // An old browser, or one with WebAssembly turned off, cannot run the
   // engine: say so where the form would be, rather than stay busy.
   let call;
@@ -32,57 +32,16 @@
     messageClosed: () => struct(call('message_closed')),
     copyFailed: () => struct(call('copy_failed')),
   };
-  const [texts, ...captions] = call('form').split('\x1D').filter(Boolean).map(struct);
-  const fields = captions.slice(0, 5);  // P, C, S, E, V
-  const results = captions.slice(5);  // F, D, L
-
   // The value boxes, by the engine's field numbers, with their unit lists.
-  const valueRows = fields.map(({ letter }, field) => ({
+  const valueRows = ['P', 'C', 'S', 'E', 'V'].map((letter, field) => ({
     field, letter, box: $(`txt${letter}`), list: $(`cmb${letter}U`),
   }));
-  const captionOf = { P: 'Label1', C: 'Label2', S: 'Label4', E: 'Label3', V: 'Label6' };
-  const outputs = [
-    { box: $('txtF'), caption: $('Label5') },
-    { box: $('txtD'), caption: $('Label7') },
-    { box: $('txtL'), caption: $('Label8') },
-  ];
   const cmdCalc = $('cmdCalc');
   const dialog = $('dlgMessage');
 
-  // A caption with its mnemonic: "&Calculate" shows C underlined.
-  function setMnemonicText(element, text) {
-    const at = text.indexOf('&');
-    element.replaceChildren();
-    if (at < 0) return element.append(text);
-    const key = document.createElement('u');
-    key.textContent = text[at + 1];
-    element.append(text.slice(0, at), key, text.slice(at + 2));
-    element.setAttribute('aria-keyshortcuts', `Alt+${text[at + 1].toUpperCase()}`);
-  }
-
-  function describe(box, caption, field) {
-    caption.textContent = field.caption;
-    box.title = field.help;
-  }
-
+  // The texts stand in the page already, written by the engine when the
+  // page was built; the boxes show the model's values.
   function Form_Load() {
-    document.title = texts.title;
-    $('lblTitle').textContent = texts.title;
-    for (const { field, letter, box, list } of valueRows) {
-      describe(box, $(captionOf[letter]), fields[field]);
-      if (!list) continue;
-      list.setAttribute('aria-label', fields[field].unitsName);
-      const placeholder = new Option(texts.selectUnits, '');
-      placeholder.disabled = true;
-      list.replaceChildren(placeholder, ...items(fields[field].units).map((unit) => new Option(unit)));
-    }
-    outputs.forEach((output, i) => describe(output.box, output.caption, results[i]));
-    setMnemonicText(cmdCalc, texts.calculate);
-    $('Label9').textContent = texts.revision;
-    $('Label10').textContent = texts.date;
-    $('Image1').setAttribute('aria-label', texts.logo);
-    $('Line1').setAttribute('aria-label', texts.separator);
-    $('mnuCopyRecord').textContent = texts.copyRecord;
     render(form.view());
   }
 
@@ -97,9 +56,9 @@
       list.hidden = !view[`${letter}listShown`];
       list.selectedIndex = Number(view[`${letter}unit`]) + 1;
     }
-    outputs[0].box.value = view.fText;
-    outputs[1].box.value = view.dText;
-    outputs[2].box.value = view.lText;
+    $('txtF').value = view.fText;
+    $('txtD').value = view.dText;
+    $('txtL').value = view.lText;
     if (view.message) return showMessage(view.message);
     if (view.focus) $(view.focus).focus();
   }

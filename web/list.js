@@ -6,7 +6,7 @@
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  const { struct, items, rows } = brenmorEngine;
+  const { struct, rows } = brenmorEngine;
   let page;
   try {
     page = await brenmorEngine.start();
@@ -17,19 +17,6 @@
   // After the first Calculate is possible.
   await new Promise((resolve) => { setTimeout(resolve); });
   const texts = struct(page.call('list_texts'));
-
-  function loadSection() {
-    $('listTitle').textContent = texts.title;
-    $('lblList').textContent = texts.paste;
-    $('cmdSizeList').textContent = texts.sizeList;
-    $('lblFileList').textContent = texts.openFile;
-    $('lblListDecimalComma').textContent = texts.decimalComma;
-    $('lblListDelimiter').textContent = texts.delimiter;
-    $('cmbListDelimiter').replaceChildren(...items(texts.delimiters).map((d) => new Option(d)));
-    $('cmdListCancel').textContent = texts.cancel;
-    $('cmdListCopy').textContent = texts.copy;
-    $('cmdListDownload').textContent = texts.download;
-  }
 
   // The worker's script: the engine's, the boundary's and its own, which
   // the page carries as text.
@@ -158,7 +145,6 @@
     setTimeout(() => URL.revokeObjectURL(link.href), 60_000);
   }
 
-  loadSection();
   $('cmdSizeList').addEventListener('click', () => sizeList({ text: $('txtList').value }));
   // Cells from a spreadsheet, which paste with tabs between them, are sized
   // as they land; text pasted by hand waits for Size list, as typing does.

@@ -5,7 +5,7 @@
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  const { struct, items, wallChoice } = brenmorEngine;
+  const { struct, wallChoice } = brenmorEngine;
   let call;
   try {
     ({ call } = await brenmorEngine.start());
@@ -14,27 +14,14 @@
     return;
   }
 
-  // The wall panel's ids, in the engine's order of its results.
+  // The wall panel's figures, by the engine's names of its results.
   const wallFigures = [
-    ['t_shell_mm', 'capShell', 'tShell'],
-    ['t_head_mm', 'capHead', 'tHead'],
-    ['weight_empty_kg', 'capEmpty', 'weightEmpty'],
-    ['weight_water_kg', 'capWater', 'weightWater'],
-    ['least_weight_D_mm', 'capLeast', 'leastWeightD'],
+    ['t_shell_mm', 'tShell'],
+    ['t_head_mm', 'tHead'],
+    ['weight_empty_kg', 'weightEmpty'],
+    ['weight_water_kg', 'weightWater'],
+    ['least_weight_D_mm', 'leastWeightD'],
   ];
-
-  function loadWallPanel() {
-    const wall = struct(call('wall_texts'));
-    $('wallTitle').textContent = wall.title;
-    $('lblHead').textContent = wall.headKind;
-    $('lblPlateStep').textContent = wall.plateStep;
-    $('cmbHead').replaceChildren(...items(wall.heads).map((head) => new Option(head)));
-    $('cmbPlateStep').replaceChildren(...items(wall.steps).map((step) => new Option(step)));
-    for (const [name, caption, value] of wallFigures) {
-      $(caption).textContent = wall[`${name}Caption`];
-      $(value).title = wall[`${name}Help`];
-    }
-  }
 
   const svg = (text) =>
     document.importNode(new DOMParser().parseFromString(text, 'image/svg+xml').documentElement, true);
@@ -47,7 +34,7 @@
   function showWall() {
     const wall = struct(call('wall', ['number', 'number', 'number', 'number'],
       [...wallChoice(), 300, 220]));
-    for (const [name, , value] of wallFigures) $(value).textContent = wall[name];
+    for (const [name, value] of wallFigures) $(value).textContent = wall[name];
     $('leastWeightNote').textContent = wall.message ? '' : wall.note;
     $('wallMessage').textContent = wall.message;
     $('picWeight').replaceChildren(svg(wall.plot));
@@ -60,7 +47,6 @@
 
   // After the first Calculate is possible, so that it costs that nothing.
   await new Promise((resolve) => { setTimeout(resolve); });
-  loadWallPanel();
   showBoth();
   document.addEventListener('brenmor-calculated', showBoth);
   $('cmbHead').addEventListener('change', showWall);

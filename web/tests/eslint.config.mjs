@@ -29,7 +29,7 @@ export default [
     },
   },
   {
-    files: ['web/build-page.mjs', 'web/tests/*.mjs', 'bench/*.mjs'],
+    files: ['web/*.mjs', 'web/tests/*.mjs', 'bench/*.mjs'],
     languageOptions: { globals: { ...globals.node, ...globals.browser } },
   },
 ];

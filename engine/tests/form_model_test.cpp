@@ -25,7 +25,7 @@ struct Event {
 
 Event Edit(Field field, std::string text) { return {Kind::Edit, field, std::move(text)}; }
 Event Pick(Field field, int unit) { return {Kind::Pick, field, "", unit}; }
-Event Just(Kind kind) { return {kind}; }
+Event Just(Kind kind) { return {kind, Field::P, "", 0}; }
 
 const FormView& Send(FormModel& form, const Event& e) {
   switch (e.kind) {

@@ -43,7 +43,7 @@ Shown SizeAll(const std::string& text, std::size_t batchRows) {
 }
 
 TEST(ListRunTest, ShowsTheFirstRowsThenOnlyRowsNotSized) {
-  for (const std::size_t batchRows : {1, 7, 1000}) {
+  for (const std::size_t batchRows : {std::size_t{1}, std::size_t{7}, std::size_t{1000}}) {
     const Shown shown = SizeAll(ListWithBadRows(300, {50, 150, 299}), batchRows);
     std::vector<std::uint64_t> expected;
     for (std::uint64_t line = 2; line <= 101; ++line) expected.push_back(line);

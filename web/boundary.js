@@ -50,10 +50,21 @@ const brenmorEngine = (() => {
     })();
     return started;
   };
+  // The engine for a part of the page, or null once that part is hidden:
+  // where the engine cannot start, the form says why in its place.
+  const startFor = async (...ids) => {
+    try {
+      return await start();
+    } catch {
+      for (const id of ids) document.getElementById(id).hidden = true;
+      return null;
+    }
+  };
+
   // The heads and plate step the wall panel chooses, as positions on the
   // engine's lists; the first of each before the panel has filled them.
   const wallChoice = () => ['cmbHead', 'cmbPlateStep']
     .map((id) => Math.max(0, document.getElementById(id).selectedIndex));
 
-  return { start, create, struct, items, rows, wallChoice };
+  return { start, startFor, create, struct, items, rows, wallChoice };
 })();

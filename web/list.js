@@ -7,13 +7,8 @@
 (async () => {
   const $ = (id) => document.getElementById(id);
   const { struct, rows } = brenmorEngine;
-  let page;
-  try {
-    page = await brenmorEngine.start();
-  } catch {
-    $('list').hidden = true;  // the page says why where the form was
-    return;
-  }
+  const page = await brenmorEngine.startFor('list');
+  if (!page) return;
   // After the first Calculate is possible.
   await new Promise((resolve) => { setTimeout(resolve); });
   const texts = struct(page.call('list_texts'));

@@ -5,12 +5,9 @@
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  let call;
-  try {
-    ({ call } = await brenmorEngine.start());
-  } catch {
-    return;  // the form says why where it would be
-  }
+  const page = await brenmorEngine.startFor();
+  if (!page) return;
+  const { call } = page;
   const menu = $('mnuBackground');
   // The record of the committed design, its wall as the panel chooses.
   const record = () => call('record', ['number', 'number'], brenmorEngine.wallChoice());

@@ -6,13 +6,9 @@
 (async () => {
   const $ = (id) => document.getElementById(id);
   const { struct, wallChoice } = brenmorEngine;
-  let call;
-  try {
-    ({ call } = await brenmorEngine.start());
-  } catch {
-    for (const id of ['picChart', 'wall']) $(id).hidden = true;
-    return;
-  }
+  const page = await brenmorEngine.startFor('picChart', 'wall');
+  if (!page) return;
+  const { call } = page;
 
   // The wall panel's figures, by the engine's names of its results.
   const wallFigures = [

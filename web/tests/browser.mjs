@@ -22,6 +22,17 @@ const all = [
 const wanted = (process.env.BRENMOR_BROWSERS ?? 'chromium,firefox').split(',');
 export const browsers = all.filter((b) => wanted.includes(b.name) && existsSync(b.executablePath));
 
+// mulberry32: a small seeded generator, so that a failure comes back.
+export function random(seed) {
+  let a = seed >>> 0;
+  return () => {
+    a = (a + 0x6d2b79f5) >>> 0;
+    let t = Math.imul(a ^ (a >>> 15), 1 | a);
+    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
 export function launch(b) {
   return puppeteer.launch({
     browser: b.browser, executablePath: b.executablePath, args: b.args, headless: true,

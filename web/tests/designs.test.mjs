@@ -5,22 +5,11 @@
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { after, before, describe, test } from 'node:test';
-import { browsers, launch, open } from './browser.mjs';
+import { browsers, launch, open, random } from './browser.mjs';
 
 const sizer = process.env.BRENMOR_SIZE ?? 'build/default/cli/brenmor-size';
 const designs = Number(process.env.BRENMOR_DESIGNS ?? 1000);
 const typedDesigns = Math.min(designs, 25);
-
-// mulberry32: a small seeded generator, so that a failure comes back.
-function random(seed) {
-  let a = seed >>> 0;
-  return () => {
-    a = (a + 0x6d2b79f5) >>> 0;
-    let t = Math.imul(a ^ (a >>> 15), 1 | a);
-    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
-}
 
 const rows = [
   { box: 'txtP', list: 'cmbPU', units: ['psi', 'bar', 'atm'], from: -5, to: 600 },

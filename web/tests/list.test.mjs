@@ -8,7 +8,7 @@ import { mkdtempSync, readFileSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
-import { browsers, launch, open, pageUrl } from './browser.mjs';
+import { browsers, launch, open, pageUrl, random } from './browser.mjs';
 
 const sizer = process.env.BRENMOR_SIZE ?? 'build/default/cli/brenmor-size';
 const dir = mkdtempSync(join(tmpdir(), 'brenmor-lists-'));
@@ -19,17 +19,6 @@ function brenmorSize(bytes, args) {
   const run = spawnSync(sizer, ['--csv', file, ...args], { maxBuffer: 1 << 28 });
   const said = run.stderr.toString().replace(`brenmor-size: ${file}: `, '').trim();
   return { status: run.status, out: run.stdout, said };
-}
-
-// mulberry32: a small seeded generator, so that a failure comes back.
-function random(seed) {
-  let a = seed >>> 0;
-  return () => {
-    a = (a + 0x6d2b79f5) >>> 0;
-    let t = Math.imul(a ^ (a >>> 15), 1 | a);
-    t = (t + Math.imul(t ^ (t >>> 7), 61 | t)) ^ t;
-    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
-  };
 }
 
 // 10,000 rows, well-formed ones among every kind of malformed one.

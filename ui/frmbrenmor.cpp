@@ -166,7 +166,11 @@ void ShowText(QLineEdit* box, const std::string& text) {
 
 void ShowValue(QLineEdit* box, QComboBox* list, const brenmor::ValueBox& value) {
   ShowText(box, value.text);
-  SetColour(box, QPalette::Text, value.edited ? kBlue : kRed);
+  // Every keystroke draws the form: a palette set again repaints for nothing.
+  const QColor& colour = value.edited ? kBlue : kRed;
+  if (box->palette().color(QPalette::Active, QPalette::Text) != colour) {
+    SetColour(box, QPalette::Text, colour);
+  }
   if (list == nullptr) return;
   if (value.listShown && value.unit < 0) {
     AskForUnit(list);

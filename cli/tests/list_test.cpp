@@ -20,7 +20,7 @@ struct ListCase {
 
 class ListTest : public testing::TestWithParam<ListCase> {};
 
-TEST_P(ListTest, WritesOneRowForEachRowRead) {
+TEST_P(ListTest, Writes) {
   std::vector<std::string> args = {"--csv", "-"};
   args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
   const Ran ran = RunBrenmorSize(args, GetParam().input);
@@ -33,7 +33,7 @@ const std::string kAdded =
     "least_weight_D_mm,wall_message";
 
 INSTANTIATE_TEST_SUITE_P(
-    Lists, ListTest,
+    , ListTest,
     testing::Values(
         ListCase{
             "ExcelWithByteOrderMarkCrlfAndQuotes",
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The header a new user's spreadsheet has: the fields by their words, each
 // with its unit in parentheses, and the units spreadsheets write.
-TEST(EngineersListTest, IsReadByItsWordsAndSaysWhichColumnItTook) {
+TEST(EngineersListTest, SaysWhichColumnItTook) {
   const Ran ran = RunBrenmorSize(
       {"--csv", "-"},
       "Tag,Service,Design pressure (barg),Corrosion allowance (mm),Stress (psi),Joint "
@@ -210,7 +210,7 @@ struct BadListCase {
 
 class BadListTest : public testing::TestWithParam<BadListCase> {};
 
-TEST_P(BadListTest, IsAUsageErrorWithNothingWritten) {
+TEST_P(BadListTest, IsAUsageError) {
   std::vector<std::string> args = {"--csv", "-"};
   args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
   const Ran ran = RunBrenmorSize(args, GetParam().input);
@@ -220,7 +220,7 @@ TEST_P(BadListTest, IsAUsageErrorWithNothingWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lists, BadListTest,
+    , BadListTest,
     testing::Values(
         BadListCase{"Empty", {}, "\n\n", "the list has no header line"},
         BadListCase{"TwoHeadColumns", {}, "P,C,S,E,V,Head,head\n", "two columns are head"},

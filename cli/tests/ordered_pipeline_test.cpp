@@ -13,7 +13,7 @@ namespace {
 
 // Three workers; the first batch of each round waits until the two after it
 // are done, so every round finishes out of order.
-TEST(OrderedPipelineTest, DrainsInFillOrderWhateverFinishesFirst) {
+TEST(OrderedPipelineTest, DrainsInFillOrder) {
   constexpr int kBatches = 30;
   OrderedPipeline<int> pipeline(3, 3, 0);
   int next = 0;

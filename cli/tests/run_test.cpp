@@ -21,7 +21,7 @@ struct DesignCase {
 
 class OneDesignTest : public testing::TestWithParam<DesignCase> {};
 
-TEST_P(OneDesignTest, SummaryShowsWhatTheWindowWould) {
+TEST_P(OneDesignTest, Summary) {
   const Ran ran = RunBrenmorSize(GetParam().args);
   EXPECT_EQ(ran.status, GetParam().status) << ran.err;
   EXPECT_EQ(ran.err, "");
@@ -31,7 +31,7 @@ TEST_P(OneDesignTest, SummaryShowsWhatTheWindowWould) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Designs, OneDesignTest,
+    , OneDesignTest,
     testing::Values(
         DesignCase{"Defaults",
                    {},
@@ -73,7 +73,7 @@ struct UsageCase {
 
 class UsageTest : public testing::TestWithParam<UsageCase> {};
 
-TEST_P(UsageTest, FailsWithOneLineAndNoOutput) {
+TEST_P(UsageTest, FailsInOneLine) {
   const Ran ran = RunBrenmorSize(GetParam().args);
   EXPECT_EQ(ran.status, 2);
   EXPECT_EQ(ran.out, "");
@@ -83,7 +83,7 @@ TEST_P(UsageTest, FailsWithOneLineAndNoOutput) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Mistakes, UsageTest,
+    , UsageTest,
     testing::Values(
         UsageCase{"UnknownOption", {"--bogus"}, "--bogus"},
         UsageCase{"UnknownValue", {"X=1"}, "\"X=1\" is not one of P=, C=, S=, E= or V="},

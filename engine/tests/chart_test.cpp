@@ -26,7 +26,7 @@ struct ChartCase {
 
 class ChartTest : public testing::TestWithParam<ChartCase> {};
 
-TEST_P(ChartTest, PutsTheDesignBetweenItsLines) {
+TEST_P(ChartTest, PlacesTheDesign) {
   const ChartCase& c = GetParam();
   const Chart chart = ChartOf(c.design);
   ASSERT_EQ(chart.lines.size(), 13U);
@@ -63,7 +63,7 @@ TEST_P(ChartTest, PutsTheDesignBetweenItsLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Designs, ChartTest,
+    , ChartTest,
     testing::Values(ChartCase{"Defaults", {100, 0.0625, 16000, 0.8, 1000}, 5, ""},
                     ChartCase{"ExactBreakpoint", {100, 0.0625, 1600, 1, 100}, 9, ""},
                     ChartCase{"Vacuum",

@@ -19,7 +19,7 @@ class DesignStateTest : public testing::Test {
   DesignState state;
 };
 
-TEST(DesignStateStartTest, StartsAtZeroAndLoadsWithoutComputingF) {
+TEST(DesignStateStartTest, LoadsWithoutComputingF) {
   DesignState state;
   EXPECT_EQ(state.Values().P, 0);
   EXPECT_EQ(state.Values().F, 0);
@@ -32,7 +32,7 @@ TEST(DesignStateStartTest, StartsAtZeroAndLoadsWithoutComputingF) {
   EXPECT_EQ(state.Values().F, 0);
 }
 
-TEST(DesignStateStartTest, LoadingLeavesAnOutOfRangeValueUntouched) {
+TEST(DesignStateStartTest, LeavesAnOutOfRangeValue) {
   DesignState state;
   EXPECT_FALSE(state.LoadDefaults("1E400", "0.0625", "16000", "0.8", "1000"));
   EXPECT_EQ(state.Values().P, 0);
@@ -62,7 +62,7 @@ TEST_F(DesignStateTest, RoadOfOneCalculation) {
   EXPECT_EQ(calc.lText, "14782");
 }
 
-TEST_F(DesignStateTest, WrittenBackTextCommitsBackToItsRoundedValue) {
+TEST_F(DesignStateTest, WrittenBackTextIsItsValue) {
   const UnitCommit first = state.CommitWithUnit(Field::P, 1, "10");
   const UnitCommit again = state.CommitWithUnit(Field::P, 0, first.writtenBack);
   EXPECT_EQ(again.writtenBack, "145.038");
@@ -93,7 +93,7 @@ TEST_F(DesignStateTest, ZeroCommitLeavesFAsItWas) {
   EXPECT_EQ(state.Values().F, 0.125);
 }
 
-TEST_F(DesignStateTest, OutOfRangeCommitIsRefusedAndChangesNothing) {
+TEST_F(DesignStateTest, OutOfRangeCommitChangesNothing) {
   const DesignValues before = state.Values();
   for (const auto& [field, unit, text] :
        {std::tuple{Field::P, 0, "1E400"}, std::tuple{Field::P, 1, "1E308"},
@@ -197,11 +197,11 @@ struct CalculateCase {
   const char* fText;
 };
 
-class CalculateAfterCommitTest : public DesignStateTest,
-                                 public testing::WithParamInterface<CalculateCase> {};
+class AfterCommitTest : public DesignStateTest,
+                        public testing::WithParamInterface<CalculateCase> {};
 
 // Sized first, so that a refusal has an old size and F to leave behind.
-TEST_P(CalculateAfterCommitTest, ShowsOnlyASizeOfTheCommittedValues) {
+TEST_P(AfterCommitTest, Sizes) {
   const auto& c = GetParam();
   ASSERT_EQ(state.Calculate().sizing.error, SizingError::None);
   const double D = state.Values().D;
@@ -220,7 +220,7 @@ TEST_P(CalculateAfterCommitTest, ShowsOnlyASizeOfTheCommittedValues) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Commits, CalculateAfterCommitTest,
+    , AfterCommitTest,
     testing::Values(
         CalculateCase{"NoCorrosionAllowance", Field::C, 0, "0", SizingError::CorrosionNotPositive,
                       ""},

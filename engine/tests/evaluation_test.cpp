@@ -42,7 +42,7 @@ TEST_P(EvaluateTest, GivesTheWindowsTexts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Designs, EvaluateTest,
+    , EvaluateTest,
     testing::Values(EvaluationCase{"Defaults", InBaseUnits(DefaultValues()), Status::Sized, "",
                                    "0.125", "1703", "12446", "7.31"},
                     EvaluationCase{"TenBar", DefaultsWith(Field::P, {10, 1}), Status::Sized, "",

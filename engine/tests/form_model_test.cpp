@@ -49,6 +49,7 @@ const FormView& Send(FormModel& form, const Event& e) {
 
 struct FormCase {
   const char* name;
+  friend std::ostream& operator<<(std::ostream& os, const FormCase& c) { return os << c.name; }
   std::vector<Event> events;
   Field field;  // the box looked at afterwards
   std::string text;
@@ -61,9 +62,9 @@ struct FormCase {
   std::string dText;
 };
 
-class FormModelTest : public testing::TestWithParam<FormCase> {};
+class FormEventsTest : public testing::TestWithParam<FormCase> {};
 
-TEST_P(FormModelTest, DrawsWhatTheEventsLeave) {
+TEST_P(FormEventsTest, Draws) {
   const FormCase& c = GetParam();
   FormModel form;
   for (const Event& event : c.events) Send(form, event);
@@ -80,8 +81,8 @@ TEST_P(FormModelTest, DrawsWhatTheEventsLeave) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Events, FormModelTest,
-    testing::Values(FormCase{"opensWithDefaultsCommittedAndListsHidden",
+    , FormEventsTest,
+    testing::Values(FormCase{"opensWithDefaultsCommitted",
                              {},
                              Field::P,
                              "100",
@@ -103,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                              std::nullopt,
                              "",
                              ""},
-                    FormCase{"aPickCommitsWritesBackAndHandsTheFocusOn",
+                    FormCase{"aPickCommitsAndMovesTheFocusOn",
                              {Edit(Field::P, "10"), Pick(Field::P, 1)},
                              Field::P,
                              "145.038",
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                              Control::txtC,
                              "0.181",
                              ""},
-                    FormCase{"aPickByAListWithoutTheFocusMovesNoFocus",
+                    FormCase{"aPickWithoutFocusMovesNoFocus",
                              {Edit(Field::V, "20"), {Kind::PickWithoutFocus, Field::V, "", 1}},
                              Field::V,
                              "705.751",
@@ -125,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
                              std::nullopt,
                              "",
                              ""},
-                    FormCase{"aRefusedPickKeepsTheTextAndAsksAgain",
+                    FormCase{"aRefusedPickKeepsTheText",
                              {Edit(Field::S, "1e308"), Pick(Field::S, 1)},
                              Field::S,
                              "1e308",
@@ -136,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                              std::nullopt,
                              "",
                              ""},
-                    FormCase{"closingARefusedPicksMessageGivesTheListTheFocus",
+                    FormCase{"refusedPickClosedFocusesTheList",
                              {Edit(Field::S, "1e308"), Pick(Field::S, 1), Just(Kind::Close)},
                              Field::S,
                              "1e308",
@@ -158,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                              std::nullopt,
                              "0.125",
                              ""},
-                    FormCase{"closingTheRefusalClearsEAndGivesItTheFocus",
+                    FormCase{"closingTheRefusalClearsE",
                              {Edit(Field::E, "1.5"), Just(Kind::LeaveE), Just(Kind::Close)},
                              Field::E,
                              "",
@@ -169,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                              Control::txtE,
                              "0.125",
                              ""},
-                    FormCase{"leavingForAnotherWindowCommitsNothing",
+                    FormCase{"leavingTheWindowCommitsNothing",
                              {Edit(Field::E, "1.5"), Just(Kind::LeaveWindow)},
                              Field::E,
                              "1.5",
@@ -191,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                              std::nullopt,
                              "0.125",
                              "1703"},
-                    FormCase{"aRefusedCalculateGivesTheButtonTheFocusBack",
+                    FormCase{"refusedCalculateFocusesTheButton",
                              {Edit(Field::C, "0"), Pick(Field::C, 0), Just(Kind::Calculate),
                               Just(Kind::Close)},
                              Field::C,

@@ -18,7 +18,7 @@ struct HeaderCase {
 
 class HeaderCellTest : public testing::TestWithParam<HeaderCase> {};
 
-TEST_P(HeaderCellTest, NamesItsFieldAndUnit) {
+TEST_P(HeaderCellTest, Names) {
   const HeaderCell header = ReadHeaderCell(GetParam().cell);
   EXPECT_EQ(header.field, GetParam().field);
   EXPECT_EQ(header.byWords, GetParam().byWords);
@@ -26,7 +26,7 @@ TEST_P(HeaderCellTest, NamesItsFieldAndUnit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cells, HeaderCellTest,
+    , HeaderCellTest,
     testing::Values(HeaderCase{"Letter", " p ", Field::P, false, ""},
                     HeaderCase{"LetterAndBrackets", "C[mm]", Field::C, false, "mm"},
                     HeaderCase{"LetterAndParentheses", "V (m3)", Field::V, false, "m3"},

@@ -21,16 +21,16 @@ struct ParseCase {
   double expected;
 };
 
-class ParseValueTest : public testing::TestWithParam<ParseCase> {};
+class ParseTest : public testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseValueTest, ReadsTheNumberAtTheStart) {
+TEST_P(ParseTest, ReadsTheStart) {
   const double value = ParseValue(GetParam().text);
   EXPECT_EQ(value, GetParam().expected) << '"' << GetParam().text << '"';
   EXPECT_FALSE(std::signbit(value) && value == 0) << "never -0";
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ParseValueTest,
+    , ParseTest,
     testing::Values(
         ParseCase{"Empty", "", 0}, ParseCase{"NoNumber", "abc", 0}, ParseCase{"LonePoint", ".", 0},
         ParseCase{"LoneSign", "-", 0}, ParseCase{"NegativeZero", "-0", 0},
@@ -88,14 +88,14 @@ struct RoundCase {
   }
 };
 
-class RoundToTest : public testing::TestWithParam<RoundCase> {};
+class RoundingTest : public testing::TestWithParam<RoundCase> {};
 
-TEST_P(RoundToTest, RoundsHalfToEven) {
+TEST_P(RoundingTest, RoundsHalfToEven) {
   const auto& [x, decimals, expected] = GetParam();
   EXPECT_EQ(RoundTo(x, decimals), expected) << x << " to " << decimals;
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, RoundToTest,
+INSTANTIATE_TEST_SUITE_P(, RoundingTest,
                          testing::Values(RoundCase{2.5, 0, 2}, RoundCase{3.5, 0, 4},
                                          RoundCase{-2.5, 0, -2}, RoundCase{1702.5, 0, 1702},
                                          RoundCase{1703.5, 0, 1704}, RoundCase{1702.68, 0, 1703},
@@ -116,7 +116,7 @@ TEST(RoundToTest, IsStableOnItsOwnResult) {
 
 // Rounding happens up to |x * 10^n| = 2^53; above it the doubles near x are
 // already farther apart than 10^-n, and x must come back bit for bit.
-TEST(RoundToTest, RoundsBelowTwoToThe53AndLeavesLargerValuesAlone) {
+TEST(RoundToTest, RoundsOnlyBelowTwoTo53) {
   const double scaledAbove2To52 = ParseValue("450442021689.58453");
   EXPECT_EQ(FormatValue(RoundTo(scaledAbove2To52, 4)), "450442021689.584");
   EXPECT_EQ(RoundTo(scaledAbove2To52, 4), ParseValue("450442021689.5845"));
@@ -133,14 +133,12 @@ struct FormatCase {
   const char* expected;
 };
 
-class FormatValueTest : public testing::TestWithParam<FormatCase> {};
+class FormatTest : public testing::TestWithParam<FormatCase> {};
 
-TEST_P(FormatValueTest, WritesTheDisplayText) {
-  EXPECT_EQ(FormatValue(GetParam().x), GetParam().expected);
-}
+TEST_P(FormatTest, Writes) { EXPECT_EQ(FormatValue(GetParam().x), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(
-    Values, FormatValueTest,
+    , FormatTest,
     testing::Values(FormatCase{"Fraction", 0.0625, "0.0625"}, FormatCase{"Whole", 16000, "16000"},
                     FormatCase{"Negative", -0.5, "-0.5"}, FormatCase{"Zero", 0, "0"},
                     FormatCase{"NegativeZero", -0.0, "0"},

@@ -21,7 +21,7 @@ struct ReadCase {
 
 class ReadQuantityTest : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(ReadQuantityTest, ReadsANumberAndAUnitOrSaysWhyNot) {
+TEST_P(ReadQuantityTest, Reads) {
   const ReadCase& c = GetParam();
   const QuantityRead read = ReadQuantity(c.field, c.text, {}, c.mark);
   EXPECT_EQ(read.error, c.error);
@@ -37,7 +37,7 @@ constexpr DecimalMark kPoint = DecimalMark::Point;
 constexpr DecimalMark kComma = DecimalMark::Comma;
 
 INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadQuantityTest,
+    , ReadQuantityTest,
     testing::Values(
         ReadCase{"Plain", Field::P, " 100 ", kPoint, ReadError::None, 100, 0, ""},
         ReadCase{"UnitInAnyCase", Field::P, "10 BAR", kPoint, ReadError::None, 10, 1, ""},

@@ -17,9 +17,9 @@ struct RecordCase {
   std::vector<std::string> lines;  // each must stand in the record, in this order
 };
 
-class CalculationRecordTest : public testing::TestWithParam<RecordCase> {};
+class RecordTest : public testing::TestWithParam<RecordCase> {};
 
-TEST_P(CalculationRecordTest, ShowsTheWorking) {
+TEST_P(RecordTest, ShowsTheWorking) {
   const std::string record = CalculationRecord(GetParam().design);
   std::size_t from = 0;
   for (const std::string& line : GetParam().lines) {
@@ -30,7 +30,7 @@ TEST_P(CalculationRecordTest, ShowsTheWorking) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Designs, CalculationRecordTest,
+    , RecordTest,
     testing::Values(
         RecordCase{
             "OneBarBetweenRowsFiveAndSix",

@@ -46,9 +46,9 @@ struct SizeCase {
   const char* L;
 };
 
-class SizeVesselTest : public testing::TestWithParam<SizeCase> {};
+class SizesTest : public testing::TestWithParam<SizeCase> {};
 
-TEST_P(SizeVesselTest, GivesDiameterAndLength) {
+TEST_P(SizesTest, GivesDAndL) {
   const auto& c = GetParam();
   const VesselSize size = SizeVessel(c.F, c.V);
   ASSERT_EQ(size.error, SizingError::None);
@@ -57,7 +57,7 @@ TEST_P(SizeVesselTest, GivesDiameterAndLength) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Correlation, SizeVesselTest,
+    , SizesTest,
     testing::Values(SizeCase{"Defaults", 0.125, 1000, "1703", "12446"},
                     SizeCase{"OneBar", 145.03824327658526 / 800, 1000, "1562", "14782"},
                     SizeCase{"FirstBreakpoint", 0, 1000, "3269", "3376"},
@@ -103,13 +103,13 @@ struct RefusalCase {
 
 class SizeVesselRefusalTest : public testing::TestWithParam<RefusalCase> {};
 
-TEST_P(SizeVesselRefusalTest, RefusesWhatTheCorrelationCannotAnswer) {
+TEST_P(SizeVesselRefusalTest, Refuses) {
   const auto& c = GetParam();
   EXPECT_EQ(SizeVessel(c.F, c.V).error, c.error);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Refusals, SizeVesselRefusalTest,
+    , SizeVesselRefusalTest,
     testing::Values(RefusalCase{"AboveLastBreakpoint", 3.0000001, 1000, SizingError::FBeyondTable},
                     RefusalCase{"ZeroVolume", 0.125, 0, SizingError::VolumeNotPositive},
                     RefusalCase{"NegativeVolume", 0.125, -5, SizingError::VolumeNotPositive},

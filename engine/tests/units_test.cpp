@@ -33,9 +33,9 @@ struct ConversionCase {
   const char* writtenBack;
 };
 
-class ConvertToBaseTest : public testing::TestWithParam<ConversionCase> {};
+class ConversionTest : public testing::TestWithParam<ConversionCase> {};
 
-TEST_P(ConvertToBaseTest, CommitsTheBaseValueAndWritesItBackRounded) {
+TEST_P(ConversionTest, Commits) {
   const auto& c = GetParam();
   const std::optional<double> value = ConvertToBase(c.field, c.unit, c.text);
   ASSERT_TRUE(value.has_value());
@@ -44,7 +44,7 @@ TEST_P(ConvertToBaseTest, CommitsTheBaseValueAndWritesItBackRounded) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Units, ConvertToBaseTest,
+    , ConversionTest,
     testing::Values(
         ConversionCase{"PressureInPsi", Field::P, 0, "100.00049", 100.00049, "100"},
         ConversionCase{"PressureInBarKeepsEveryDigit", Field::P, 1, "10", 10 * 14.696 / 1.01325,

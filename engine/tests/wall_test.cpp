@@ -43,7 +43,7 @@ TEST_P(HandbookTest, GivesTheWallAndWeight) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Moss, HandbookTest,
+    , HandbookTest,
     testing::Values(HandbookCase{"Ellipsoidal150",
                                  150,
                                  HeadKind::Ellipsoidal,
@@ -114,7 +114,7 @@ class WallLimitTest : public testing::TestWithParam<LimitCase> {};
 
 // With S E = 1000 psi and C = 1 in. The shell's t1 = P R / (S E - 0.6 P)
 // reaches R / 2 at P = S E / 2.6, just below 0.385 S E.
-TEST_P(WallLimitTest, RefusesExactlyAtTheLimits) {
+TEST_P(WallLimitTest, RefusesAtTheLimits) {
   const LimitCase& c = GetParam();
   WallOptions options;
   options.density = c.density;
@@ -128,7 +128,7 @@ TEST_P(WallLimitTest, RefusesExactlyAtTheLimits) {
 constexpr double kHalfRadiusP = 1000 / 2.6;
 
 INSTANTIATE_TEST_SUITE_P(
-    Limits, WallLimitTest,
+    , WallLimitTest,
     testing::Values(
         LimitCase{"NoPressure", 0, 7850, WallError::None, ""},
         LimitCase{"Vacuum", -1, 7850, WallError::Vacuum,
@@ -157,7 +157,7 @@ struct PlateCase {
 
 class PlateStepTest : public testing::TestWithParam<PlateCase> {};
 
-TEST_P(PlateStepTest, RoundsTheMinimumUpToTheStep) {
+TEST_P(PlateStepTest, RoundsUp) {
   WallOptions options;
   options.step = GetParam().step;
   const Wall wall = WallOf({0, GetParam().C, 16000, 1, 1000}, options);
@@ -165,7 +165,7 @@ TEST_P(PlateStepTest, RoundsTheMinimumUpToTheStep) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Steps, PlateStepTest,
+    , PlateStepTest,
     testing::Values(PlateCase{"OnASixteenth", 1.0 / 16, PlateStep::Sixteenth, "3.2"},
                     PlateCase{"AboveASixteenth", 0.07, PlateStep::Sixteenth, "4.8"},
                     PlateCase{"ToTheNextMillimetre", 1.0 / 16, PlateStep::Millimetre, "4.0"},

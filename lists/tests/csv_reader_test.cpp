@@ -43,12 +43,10 @@ struct ReaderCase {
 
 class CsvReaderTest : public testing::TestWithParam<ReaderCase> {};
 
-TEST_P(CsvReaderTest, ReadsEveryRecordOnce) {
-  EXPECT_EQ(ReadAll(GetParam().input), GetParam().records);
-}
+TEST_P(CsvReaderTest, Reads) { EXPECT_EQ(ReadAll(GetParam().input), GetParam().records); }
 
 INSTANTIATE_TEST_SUITE_P(
-    Inputs, CsvReaderTest,
+    , CsvReaderTest,
     testing::Values(
         ReaderCase{"SpreadsheetExport",
                    "\xEF\xBB\xBFTag,Note\r\nV-1,\"a, \"\"b\"\"\"\r\n\r\n , "
@@ -80,7 +78,7 @@ TEST(CsvReaderBoundTest, ALongQuotedCellCostsOnlyItsLine) {
 
 // Well-formed rows among every malformed shape, in small batches: each
 // well-formed row comes out once, in order, on its own line.
-TEST(CsvReaderMixTest, KeepsEveryWellFormedRowAmongMalformedOnes) {
+TEST(CsvReaderMixTest, KeepsEveryWellFormedRow) {
   const std::vector<std::string> malformed = {
       "\"V\"A,1",      "x,\"y\"z",  "\"open", "x,\"open", "x,\"a\"\"b\" ,c",
       "x,\"two\nl\"q", "12\" pipe", ",,,",    "\"\"",     "\"\"\"\"x",

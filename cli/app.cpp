@@ -87,6 +87,31 @@ class Output {
   std::string name_ = "standard output";
 };
 
+// Each value with its base unit, every unit it takes and its default, from
+// the engine's tables: a number typed without a unit is in the base unit.
+std::string ValuesHelp() {
+  std::string help =
+      "Values, each NAME=VALUE: a number, optionally followed by a unit it takes. A number\n"
+      "without a unit is in the base unit (P=10 is 10 psi); a value left out takes its default.\n";
+  for (const Field field : kFields) {
+    const FieldInfo& info = Info(field);
+    ((help += "  ") += info.letter) += "  ";
+    help += info.longName;
+    const std::vector<std::string_view> units = UnitsTaken(field);
+    help += ": ";
+    if (units.empty()) help += "no unit";
+    for (std::size_t i = 0; i < units.size(); ++i) {
+      if (i > 0) help += ", ";
+      help += units[i];
+      if (i == 0) help += " (base)";
+    }
+    ((help += "; default ") += info.defaultText) += std::string(units.empty() ? "" : " ");
+    if (!units.empty()) help += units.front();
+    help += '\n';
+  }
+  return help;
+}
+
 // What to print and stop at, for --help and --version.
 std::optional<std::string> Parse(std::span<const std::string> args, Options& options) {
   CLI::App app(
@@ -94,9 +119,8 @@ std::optional<std::string> Parse(std::span<const std::string> args, Options& opt
       "window does.",
       "brenmor-size");
   app.add_option("values", options.values,
-                 "Design values P=, C=, S=, E= and V=, each a number optionally followed by a "
-                 "unit of its list (P=10bar, C=3mm, V=20m^3); one left out takes the window's "
-                 "default")
+                 "Design values P=, C=, S=, E= and V= (P=10bar, C=3mm, V=20m^3); see Values "
+                 "below")
       ->type_name("NAME=VALUE");
   app.add_option("--csv", options.list,
                  "Size every row of the CSV list FILE ('-' for standard input)")
@@ -123,6 +147,7 @@ std::optional<std::string> Parse(std::span<const std::string> args, Options& opt
   app.add_flag("--explain", options.explain, "Add the calculation record of the design");
   app.add_flag("--json", options.json, "Print the design as one JSON object");
   app.set_version_flag("--version", "brenmor-size " BRENMOR_VERSION);
+  app.footer(ValuesHelp());
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
     app.parse(reversed);

@@ -160,6 +160,14 @@ TEST(HelpTest, HelpAndVersionSucceed) {
   const Ran help = RunBrenmorSize({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--csv FILE"), std::string::npos);
+  // A newcomer typing P=10 must learn from --help that it means psi.
+  for (const char* line : {"P=10 is 10 psi",
+                           "  P  design pressure: psi (base), bar, atm, psig, barg, kPa, MPa; "
+                           "default 100 psi",
+                           "  E  joint efficiency: no unit; default 0.8",
+                           "  V  vessel volume: ft^3 (base), m^3, m3, ft3; default 1000 ft^3"}) {
+    EXPECT_NE(help.out.find(line), std::string::npos) << line << " not in\n" << help.out;
+  }
 }
 
 // -o leaves either the whole result or no file at all.

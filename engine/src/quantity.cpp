@@ -93,6 +93,15 @@ std::optional<ListUnit> ListUnitNamed(Field field, std::string_view name) {
   return std::nullopt;
 }
 
+std::vector<std::string_view> UnitsTaken(Field field) {
+  const auto listed = UnitNames(field);
+  std::vector<std::string_view> units(listed.begin(), listed.end());
+  for (const Alias& alias : kAliases) {
+    if (Takes(alias, field)) units.push_back(alias.name);
+  }
+  return units;
+}
+
 QuantityRead ReadQuantity(Field field, std::string_view text, const ListUnit& defaultUnit,
                           DecimalMark mark) {
   const std::string_view trimmed = TrimBlanks(text);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "brenmor/form.h"
 #include "brenmor/number_text.h"
@@ -37,6 +38,10 @@ struct ListUnit {
 // a pressure or a stress, m3 and ft3 for a volume) in any case that keeps
 // its meaning (mPa is not MPa). Nothing when there is none.
 std::optional<ListUnit> ListUnitNamed(Field field, std::string_view name);
+
+// Every unit name ListUnitNamed takes for `field`: its list's, then the
+// spreadsheets' words for them. E takes none.
+std::vector<std::string_view> UnitsTaken(Field field);
 
 // Why a value's text could not be read.
 enum class ReadError {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "brenmor/form.h"
+#include "brenmor/form/form_texts.h"
 #include "frmbrenmor.h"
 
 namespace {

@@ -4,11 +4,11 @@
 
 #include <cmath>
 
-#include "brenmor/design_state.h"
-#include "brenmor/number_text.h"
-#include "brenmor/sizing.h"
-#include "brenmor/units.h"
-#include "brenmor/wall.h"
+#include "brenmor/form/design_state.h"
+#include "brenmor/numbers/number_text.h"
+#include "brenmor/sizing/sizing.h"
+#include "brenmor/design/units.h"
+#include "brenmor/wall/wall.h"
 #include "ratio_report.h"
 
 namespace {

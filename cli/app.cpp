@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "brenmor/record.h"
+#include "brenmor/presentation/record.h"
 #include "failure.h"
 #include "list.h"
 #include "report.h"
@@ -165,6 +165,12 @@ DecimalMark MarkOf(const Options& options) {
   return options.decimalComma ? DecimalMark::Comma : DecimalMark::Point;
 }
 
+// What brenmor-size offers to mend a problem, after the engine's words.
+std::string_view Hint(ProblemKind kind) {
+  return kind == ProblemKind::CommaDecimal ? "; if \",\" is its decimal mark, give --decimal-comma"
+                                           : "";
+}
+
 // The P=… values; every one must be wholly readable.
 GivenValues ReadValues(const Options& options) {
   GivenValues given;
@@ -177,37 +183,37 @@ GivenValues ReadValues(const Options& options) {
     auto& slot = given[static_cast<std::size_t>(*field)];
     if (slot) throw Failure(std::string(Info(*field).letter) + " is given twice");
     const QuantityRead read = ReadQuantity(*field, text, {}, MarkOf(options));
-    if (read.error != ReadError::None) {
-      throw Failure(Message(read.error, *field, text, MarkOf(options)));
-    }
+    if (read.problem) throw Failure(Message(read.problem) + std::string(Hint(read.problem.kind)));
     slot = read.quantity;
   }
   return given;
 }
 
 // --head, --plate-step and --density, each checked by the engine's rule.
-WallOptions ReadWallOptions(const Options& options) {
-  WallOptions wall;
+DesignOptions ReadDesignOptions(const Options& options) {
+  DesignOptions design;
   if (!options.head.empty()) {
     const std::optional<HeadKind> head = HeadKindNamed(options.head);
-    if (!head) throw Failure("--head " + HeadKindProblem(options.head));
-    wall.head = *head;
+    if (!head) throw Failure("--head " + Message({ProblemKind::NoSuchHead, {}, options.head}));
+    design.head = *head;
   }
   if (!options.plateStep.empty()) {
     const std::optional<PlateStep> step = PlateStepNamed(options.plateStep);
-    if (!step) throw Failure("--plate-step " + PlateStepProblem(options.plateStep));
-    wall.step = *step;
+    if (!step) {
+      throw Failure("--plate-step " + Message({ProblemKind::NoSuchPlateStep, {}, options.plateStep}));
+    }
+    design.step = *step;
   }
   if (!options.density.empty()) {
     const std::string_view text = TrimBlanks(options.density);
     const NumberRead number = ReadNumber(text);
     if (number.length != text.size() || !IsDensity(number.value)) {
       throw Failure("--density \"" + options.density +
-                    "\": " + Message(WallError::DensityNotPositive));
+                    "\": " + Message(ProblemKind::DensityNotPositive));
     }
-    wall.density = number.value;
+    design.density = number.value;
   }
-  return wall;
+  return design;
 }
 
 char ReadDelimiter(const Options& options) {
@@ -223,23 +229,20 @@ char ReadDelimiter(const Options& options) {
   return text[0];
 }
 
-int OneDesign(const Options& options, const GivenValues& given, const WallOptions& wall,
+int OneDesign(const Options& options, const GivenValues& given, const DesignOptions& design,
               std::FILE* output) {
-  Quantities design = InBaseUnits(DefaultValues());
+  Quantities values = InBaseUnits(DefaultValues());
   for (const Field field : kFields) {
     const auto f = static_cast<std::size_t>(field);
-    if (given[f]) design[f] = *given[f];
+    if (given[f]) values[f] = *given[f];
   }
-  const Evaluation evaluation = Evaluate(design, wall);
-  const std::string record =
-      evaluation.refusedField
-          ? "Nothing was calculated: a value was not taken (" + evaluation.message + ").\n"
-          : CalculationRecord(evaluation.Values(), wall);
-  std::string text = options.json ? Json(evaluation, options.explain ? &record : nullptr)
-                                  : Summary(evaluation, MarkOf(options));
+  const Calculation calculation = Calculate(values, design);
+  const std::string record = options.explain ? CalculationRecord(calculation) : std::string();
+  std::string text = options.json ? Json(calculation, options.explain ? &record : nullptr)
+                                  : Summary(calculation, MarkOf(options));
   if (options.explain && !options.json) text += '\n' + record;
   std::fputs(text.c_str(), output);
-  return evaluation.status == Status::Sized ? kAllSized : kNotSized;
+  return calculation.Sized() ? kAllSized : kNotSized;
 }
 
 std::uint64_t SizeOf(std::FILE* file) {
@@ -248,7 +251,7 @@ std::uint64_t SizeOf(std::FILE* file) {
   return static_cast<std::uint64_t>(info.st_size);
 }
 
-int List(const Options& options, const GivenValues& given, const WallOptions& wall,
+int List(const Options& options, const GivenValues& given, const DesignOptions& design,
          const Streams& streams, const Output& output) {
   if (options.explain || options.json) {
     throw Failure("--explain and --json are for one design, not a list");
@@ -257,7 +260,7 @@ int List(const Options& options, const GivenValues& given, const WallOptions& wa
   list.delimiter = ReadDelimiter(options);
   list.mark = MarkOf(options);
   list.given = given;
-  list.wall = wall;
+  list.design = design;
   list.inputName = options.list;
   list.outputName = output.Name();
   list.noteColumns = [&](const std::string& note) {
@@ -270,18 +273,24 @@ int List(const Options& options, const GivenValues& given, const WallOptions& wa
       standardInput ? nullptr : input, [](std::FILE* file) { return std::fclose(file); });
   Progress progress(streams.terminal, SizeOf(input));
   const ListResult result = SizeList(input, output.File(), list, progress);
+  if (result.commaDecimals > 0) {
+    std::fprintf(streams.errors,
+                 "brenmor-size: %s: %llu rows have a number with a decimal comma; give "
+                 "--decimal-comma to read them\n",
+                 options.list.c_str(), static_cast<unsigned long long>(result.commaDecimals));
+  }
   return result.rows == result.sized ? kAllSized : kNotSized;
 }
 
 int Size(const Options& options, const Streams& streams) {
   const GivenValues given = ReadValues(options);
-  const WallOptions wall = ReadWallOptions(options);
+  const DesignOptions design = ReadDesignOptions(options);
   if (options.list.empty() && !options.delimiter.empty()) {
     throw Failure("--delimiter is for a list given with --csv");
   }
   Output output(streams.output, options.output);
-  const int status = options.list.empty() ? OneDesign(options, given, wall, output.File())
-                                          : List(options, given, wall, streams, output);
+  const int status = options.list.empty() ? OneDesign(options, given, design, output.File())
+                                          : List(options, given, design, streams, output);
   output.Close();
   return status;
 }

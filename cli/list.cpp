@@ -27,6 +27,16 @@ struct Slot {
   lists::RowCounts counts;
 };
 
+// The list's problem, with what brenmor-size offers to mend it.
+std::string Said(const lists::ListProblem& problem) {
+  std::string said = Message(problem);
+  if (problem.kind == lists::ListProblemKind::NoColumn) {
+    const std::string letter(Info(*problem.field).letter);
+    said += "; add one, or give " + letter + "=VALUE for every row";
+  }
+  return said;
+}
+
 bool WriteAll(std::FILE* output, std::string_view text) {
   return std::fwrite(text.data(), 1, text.size(), output) == text.size();
 }
@@ -36,7 +46,7 @@ bool WriteAll(std::FILE* output, std::string_view text) {
 ListResult SizeList(std::FILE* input, std::FILE* output, const ListOptions& options,
                     Progress& progress) {
   ListSession session(FileSource(input), options);
-  if (!session.Problem().empty()) throw Failure(options.inputName, session.Problem());
+  if (session.Problem()) throw Failure(options.inputName, Said(session.Problem()));
   lists::CsvReader& reader = session.Reader();
   const lists::RowSizer& sizer = session.Sizer();
 
@@ -60,13 +70,14 @@ ListResult SizeList(std::FILE* input, std::FILE* output, const ListOptions& opti
         if (writeError == 0 && !WriteAll(output, slot.out.Text())) writeError = errno;
         result.rows += slot.counts.rows;
         result.sized += slot.counts.sized;
+        result.commaDecimals += slot.counts.commaDecimals;
         progress.Update(result.rows, slot.batch.bytesRead);
         return writeError == 0;
       });
   progress.Finish();
   if (writeError == 0 && std::fflush(output) != 0) writeError = errno;
   if (writeError != 0) throw Failure(options.outputName, std::strerror(writeError));
-  if (!reader.Failure().empty()) throw Failure(options.inputName, reader.Failure());
+  if (reader.ReadError() != 0) throw Failure(options.inputName, std::strerror(reader.ReadError()));
   return result;
 }
 

@@ -23,8 +23,9 @@ struct ListOptions : lists::RowOptions {
 };
 
 struct ListResult {
-  std::uint64_t rows = 0;   // data rows written
-  std::uint64_t sized = 0;  // of them, sized
+  std::uint64_t rows = 0;           // data rows written
+  std::uint64_t sized = 0;          // of them, sized
+  std::uint64_t commaDecimals = 0;  // in error with a decimal comma
 };
 
 // A Failure when the list cannot be sized at all, or cannot be read or

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "brenmor/number_text.h"
-#include "brenmor/units.h"
+#include "brenmor/design/units.h"
+#include "brenmor/numbers/number_text.h"
 
 namespace brenmor::cli {
 namespace {
@@ -18,25 +18,26 @@ void Add(std::string& text, std::string_view label, const std::string& value,
   text += '\n';
 }
 
-// The wall's results, each under its caption, in a block of their own.
-void AddWall(std::string& text, const Evaluation& design, DecimalMark mark) {
+// The wall's figures, each under its caption, in a block of their own.
+void AddWall(std::string& text, const Calculation& design, DecimalMark mark) {
   const Wall& wall = design.wall;
-  const WallTexts& shown = design.wallTexts;
   text += "Wall and weight: ";
   (text += Caption(wall.options.head)) += " heads, plates in steps of ";
   (text += Caption(wall.options.step)) += '\n';
-  if (!shown.message.empty()) {
-    text += "  Not worked out: " + shown.message + '\n';
+  if (wall.error != ProblemKind::None) {
+    text += "  Not worked out: " + design.MessageOf(Group::Wall) + '\n';
     return;
   }
   constexpr std::size_t kWidth = 28;
-  for (const WallResult result : kWallResults) {
-    const WallResultInfo& info = Info(result);
-    Add(text, "  " + std::string(info.caption),
-        WithDecimalMark(shown[result], mark) + ' ' + std::string(info.unit), kWidth);
+  for (const Figure figure : kFigures) {
+    if (Info(figure).group != Group::Wall) continue;
+    Add(text, "  " + std::string(Info(figure).caption),
+        WithUnit(figure, WithDecimalMark(design.Text(figure), mark)), kWidth);
   }
   Add(text, "  Design's weight / least",
-      WithDecimalMark(PercentOfLeastText(wall), mark) + " %, both at minimum thicknesses", kWidth);
+      WithDecimalMark(FormatFixed(PercentOfLeast(wall), 2), mark) +
+          " %, both at minimum thicknesses",
+      kWidth);
 }
 
 // A shown text as a JSON number: whole numbers as integers, none as null.
@@ -52,7 +53,7 @@ nlohmann::ordered_json Number(const std::string& shown) {
 
 }  // namespace
 
-std::string Summary(const Evaluation& design, DecimalMark mark) {
+std::string Summary(const Calculation& design, DecimalMark mark) {
   std::string text;
   for (const Field field : kFields) {
     const std::optional<double>& value = design.committed[static_cast<std::size_t>(field)];
@@ -66,34 +67,35 @@ std::string Summary(const Evaluation& design, DecimalMark mark) {
     }
     Add(text, info.letter, shown);
   }
-  const auto result = [&](Result r) {
-    const ResultInfo& info = Info(r);
-    std::string shown = WithDecimalMark(design.Text(r), mark);
-    if (!info.unit.empty()) (shown += ' ') += info.unit;
-    Add(text, info.label, shown);
-  };
-  if (!design.fText.empty()) result(Result::F);
-  if (design.status != Status::Sized) return text + "Refused: " + design.message + '\n';
-  for (const Result r : {Result::D, Result::L, Result::LengthOverD}) result(r);
+  for (const Figure figure : kFigures) {
+    if (Info(figure).group != Group::Size || design.Text(figure).empty()) continue;
+    Add(text, Info(figure).label, WithUnit(figure, WithDecimalMark(design.Text(figure), mark)));
+  }
+  if (design.problem) return text + "Refused: " + Message(design.problem) + '\n';
   AddWall(text, design, mark);
   return text;
 }
 
-std::string Json(const Evaluation& design, const std::string* record) {
+std::string Json(const Calculation& design, const std::string* record) {
   nlohmann::ordered_json object;
   for (const Field field : kFields) {
     const std::optional<double>& value = design.committed[static_cast<std::size_t>(field)];
     object[std::string(Info(field).letter)] = value ? nlohmann::ordered_json(*value) : nullptr;
   }
-  for (const Result result : kResults) {
-    object[std::string(Info(result).name)] = Number(design.Text(result));
+  for (const ResultColumn& column : ResultColumns()) {
+    const std::string name(Name(column));
+    switch (column.kind) {
+      case ColumnKind::Figure:
+        object[name] = Number(design.Text(column.figure));
+        break;
+      case ColumnKind::Status:
+        object[name] = StatusName(design.GetStatus());
+        break;
+      case ColumnKind::Message:
+        object[name] = design.MessageOf(column.group);
+        break;
+    }
   }
-  object["status"] = StatusName(design.status);
-  object["message"] = design.message;
-  for (const WallResult result : kWallResults) {
-    object[std::string(Info(result).name)] = Number(design.wallTexts[result]);
-  }
-  object[std::string(kWallMessageName)] = design.wallTexts.message;
   if (record != nullptr) object["record"] = *record;
   return object.dump(2) + '\n';
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "brenmor/design_state.h"
-#include "brenmor/number_text.h"
+#include "brenmor/form/design_state.h"
+#include "brenmor/numbers/number_text.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto field = static_cast<Field>(in.Byte() % 5);
         const int unit = in.Byte() - 128;  // -1 and every position off the lists too
         const brenmor::UnitCommit commit = state.CommitWithUnit(field, unit, in.Text());
-        FUZZ_CHECK(commit.error == brenmor::CommitError::None ? IsNumberText(commit.writtenBack)
+        FUZZ_CHECK(commit.error == brenmor::ProblemKind::None ? IsNumberText(commit.writtenBack)
                                                               : commit.writtenBack.empty());
         CheckFText(commit.fText);
         break;
@@ -87,15 +87,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckFText(state.RefreshF());
         break;
       default: {
-        const brenmor::Evaluation calc = state.Calculate();
-        if (!calc.fText.empty()) FUZZ_CHECK(IsNumberText(calc.fText));
-        if (calc.status == brenmor::Status::Sized) {
+        using brenmor::Figure;
+        const brenmor::Calculation calc = state.Calculate({});
+        if (!calc.Text(Figure::F).empty()) FUZZ_CHECK(IsNumberText(calc.Text(Figure::F)));
+        if (calc.Sized()) {
           const brenmor::DesignValues& v = state.Values();
           FUZZ_CHECK(v.C > 0 && v.S > 0 && v.E > 0);
-          FUZZ_CHECK(IsWholeNumberText(calc.dText));
-          FUZZ_CHECK(IsWholeNumberText(calc.lText));
+          FUZZ_CHECK(IsWholeNumberText(calc.Text(Figure::D)));
+          FUZZ_CHECK(IsWholeNumberText(calc.Text(Figure::L)));
         } else {
-          FUZZ_CHECK(calc.dText.empty() && calc.lText.empty());
+          FUZZ_CHECK(calc.Text(Figure::D).empty() && calc.Text(Figure::L).empty());
         }
       }
     }

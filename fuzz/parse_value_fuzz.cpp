@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "brenmor/number_text.h"
+#include "brenmor/numbers/number_text.h"
 #include "fuzz_check.h"
 
 namespace {

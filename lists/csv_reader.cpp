@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "brenmor/number_text.h"
+#include "brenmor/numbers/number_text.h"
 
 namespace brenmor::lists {
 namespace {
@@ -168,7 +168,7 @@ bool CsvReader::Next(RecordBatch& batch, std::size_t records, std::size_t bytes)
   batch.text.clear();
   batch.cellEnds.clear();
   batch.records.clear();
-  while (batch.records.size() < records && batch.text.size() < bytes && failure_.empty()) {
+  while (batch.records.size() < records && batch.text.size() < bytes && failure_ == 0) {
     const Outcome outcome = ParseRecord(batch);
     if (outcome == Outcome::End) break;
     // A record longer than the input in hand: read as much again.
@@ -205,7 +205,7 @@ bool CsvReader::SkipLine() {
 
 bool CsvReader::Refill(std::size_t atLeast) {
   if (readError_ != 0) {
-    failure_ = std::strerror(readError_);
+    failure_ = readError_;
     return false;
   }
   buffer_.erase(0, pos_);
@@ -243,23 +243,6 @@ ByteSource TextSource(std::string_view text) {
     at += part.size();
     return BytesRead{part.size(), 0};
   };
-}
-
-std::string Describe(const Record& record) {
-  const std::string line = "line " + std::to_string(record.faultLine);
-  switch (record.fault) {
-    case RecordFault::None:
-      return {};
-    case RecordFault::TextAfterQuote:
-      return line + ": a quoted cell has more text after its closing quote";
-    case RecordFault::UnclosedQuote:
-      return line + ": a quoted cell is not closed before the end of the list";
-    case RecordFault::QuotedTooLong:
-      return line + ": a quoted cell is not closed within 1 MiB";
-    case RecordFault::LineTooLong:
-      return line + " is longer than 1 MiB";
-  }
-  return {};
 }
 
 }  // namespace brenmor::lists

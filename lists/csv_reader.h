@@ -65,10 +65,11 @@ class CsvReader {
 
   // Fills `batch` with up to `records` records, fewer once its text passes
   // `bytes` or the input ends. False when it holds none: at the end, or
-  // when reading failed (Failure() says why).
+  // when reading failed (ReadError() says with which errno).
   bool Next(RecordBatch& batch, std::size_t records, std::size_t bytes);
 
-  const std::string& Failure() const { return failure_; }
+  // The errno that stopped reading; 0 while none has.
+  int ReadError() const { return failure_; }
   bool ByteOrderMark() const { return byteOrderMark_; }
   // The first line end, for an output that keeps the input's.
   std::string_view FirstLineEnd() const { return firstLineEnd_; }
@@ -94,10 +95,7 @@ class CsvReader {
   int readError_ = 0;  // an error after the input in hand
   bool byteOrderMark_ = false;
   std::string_view firstLineEnd_ = "\n";
-  std::string failure_;
+  int failure_ = 0;
 };
-
-// What is wrong with a faulty record, naming its line.
-std::string Describe(const Record& record);
 
 }  // namespace brenmor::lists

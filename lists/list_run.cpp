@@ -6,14 +6,14 @@ ListRun::ListRun(ByteSource input, const RowOptions& options)
     : session_(std::move(input), options),
       csv_(session_.RowWriter()),
       tsv_(session_.RowWriter('\t')) {
-  if (!Problem().empty()) return;
+  if (Problem()) return;
   csv_.Text() = session_.Header();
   session_.WriteHeader(tsv_);
 }
 
 std::vector<std::string> ListRun::HeaderCells() const {
   CellList header;
-  if (Problem().empty()) session_.WriteHeader(header);
+  if (!Problem()) session_.WriteHeader(header);
   return std::move(header.cells);
 }
 
@@ -25,15 +25,15 @@ bool ListRun::Next(std::size_t rows) {
   }
   started_ = true;
   shown_.clear();
-  if (!Problem().empty() || !session_.Reader().Next(batch_, rows, ListSession::kBatchBytes)) {
+  if (Problem() || !session_.Reader().Next(batch_, rows, ListSession::kBatchBytes)) {
     return false;
   }
   const RowSizer& sizer = session_.Sizer();
   WriterPair both{csv_, tsv_};
   for (const Record& record : batch_.records) {
-    const Status status = sizer.SizeRow(batch_, record, both);
-    counts_.Add(status);
-    if (Shows(status)) {
+    const RowEnd end = sizer.SizeRow(batch_, record, both);
+    counts_.Add(end);
+    if (Shows(end.status)) {
       CellList row;
       sizer.SizeRow(batch_, record, row);
       shown_.push_back({record.line, std::move(row.cells)});

@@ -29,14 +29,14 @@ class ListRun {
   // The header is read at once; Problem() says when the list cannot be sized.
   ListRun(ByteSource input, const RowOptions& options);
 
-  const std::string& Problem() const { return session_.Problem(); }
+  const ListProblem& Problem() const { return session_.Problem(); }
   // Which column was taken for each field, in one line.
   std::string ColumnsTaken() const { return session_.Sizer().ColumnsTaken(); }
   // The output's columns.
   std::vector<std::string> HeaderCells() const;
 
   // Sizes up to `rows` more rows; false when none were left or reading
-  // failed (Failure()). The texts below hold what each call wrote, even one
+  // failed (ReadError()). The texts below hold what each call wrote, even one
   // that returns false; the first call's begin with the header.
   bool Next(std::size_t rows);
 
@@ -51,7 +51,7 @@ class ListRun {
   // Rows sized so far that the table does not show.
   std::uint64_t LeftOut() const { return counts_.rows - shownCount_; }
   std::uint64_t BytesRead() const { return batch_.bytesRead; }
-  const std::string& Failure() { return session_.Reader().Failure(); }
+  int ReadError() { return session_.Reader().ReadError(); }
 
  private:
   bool Shows(Status status) const;

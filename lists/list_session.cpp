@@ -9,9 +9,10 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-void RowCounts::Add(Status status) {
+void RowCounts::Add(const RowEnd& end) {
   ++rows;
-  switch (status) {
+  commaDecimals += end.valueProblem == ProblemKind::CommaDecimal ? 1 : 0;
+  switch (end.status) {
     case Status::Sized:
       ++sized;
       break;
@@ -27,11 +28,13 @@ void RowCounts::Add(Status status) {
 ListSession::ListSession(ByteSource input, const RowOptions& options)
     : options_(options), reader_(std::move(input), options.delimiter) {
   if (!reader_.Next(headerBatch_, 1, kBatchBytes)) {
-    problem_ = reader_.Failure().empty() ? "the list has no header line" : reader_.Failure();
+    problem_.kind = reader_.ReadError() == 0 ? ListProblemKind::NoHeaderLine
+                                             : ListProblemKind::ReadFailed;
+    problem_.error = reader_.ReadError();
     return;
   }
   sizer_.emplace(headerBatch_, headerBatch_.records.front(), options_);
-  if (!sizer_->Problem().empty()) {
+  if (sizer_->Problem()) {
     problem_ = sizer_->Problem();
     return;
   }

@@ -21,8 +21,11 @@ struct RowCounts {
   std::uint64_t sized = 0;
   std::uint64_t refused = 0;
   std::uint64_t errors = 0;
+  // Of the errors, the rows with a number that has a decimal comma where
+  // the point was expected: a front end says how to read them.
+  std::uint64_t commaDecimals = 0;
 
-  void Add(Status status);
+  void Add(const RowEnd& end);
 };
 
 class ListSession {
@@ -36,8 +39,8 @@ class ListSession {
   ListSession& operator=(const ListSession&) = delete;
 
   // Why the list cannot be sized: it has no header line, it could not be
-  // read, or its header does not fit the options; empty when it can.
-  const std::string& Problem() const { return problem_; }
+  // read, or its header does not fit the options; None when it can.
+  const ListProblem& Problem() const { return problem_; }
 
   // The output's first line, byte-order mark and all.
   const std::string& Header() const { return header_; }
@@ -62,7 +65,7 @@ class ListSession {
   RecordBatch headerBatch_;
   std::optional<RowSizer> sizer_;
   std::string header_;
-  std::string problem_;
+  ListProblem problem_;
 };
 
 }  // namespace brenmor::lists

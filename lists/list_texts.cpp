@@ -61,8 +61,16 @@ std::string CountsText(const RowCounts& counts) {
 
 std::string StoppedText(const RowCounts& counts) { return "Stopped after " + CountsText(counts); }
 
-std::string CannotSizeText(std::string_view problem) {
-  return "The list cannot be sized: " + std::string(problem);
+std::string CannotSizeText(const ListProblem& problem) {
+  std::string text = "The list cannot be sized: " + Message(problem);
+  if (problem.kind == ListProblemKind::NoColumn) text += "; add one to the list";
+  return text;
+}
+
+std::string CommaDecimalText(const RowCounts& counts) {
+  if (counts.commaDecimals == 0) return "";
+  return Counted(counts.commaDecimals, "row has", "rows have") +
+         " a number with a decimal comma: choose Decimal comma to read them.";
 }
 
 std::string ColumnsText(std::string_view taken) { return Sentence(std::string(taken)); }

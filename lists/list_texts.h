@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "brenmor/quantity.h"
+#include "brenmor/design/quantity.h"
 #include "list_session.h"
 
 namespace brenmor::lists {
@@ -23,7 +23,7 @@ struct ListTexts {
   std::string_view cancel = "Cancel";
   std::string_view copy = "Copy results";
   std::string_view download = "Download CSV";
-  std::string_view line = "Line";
+  std::string_view line = "Line in the list";
   std::string_view results = "Sized list";
   std::string_view copyFailed = "The results could not be copied to the clipboard";
   std::string_view pastedNotShown =
@@ -57,8 +57,13 @@ std::string CountsText(const RowCounts& counts);
 // The same for a list stopped before its end: "Stopped after 1,000 rows: …".
 std::string StoppedText(const RowCounts& counts);
 
-// Why the whole list cannot be sized, as one sentence.
-std::string CannotSizeText(std::string_view problem);
+// Why the whole list cannot be sized, as one sentence, with what the
+// section offers to mend it.
+std::string CannotSizeText(const ListProblem& problem);
+
+// How to read rows whose numbers have a decimal comma, when some had;
+// empty when none had.
+std::string CommaDecimalText(const RowCounts& counts);
 
 // Which column was taken for each field, as one sentence.
 std::string ColumnsText(std::string_view taken);

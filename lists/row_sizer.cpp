@@ -2,24 +2,32 @@
 
 #include <algorithm>
 
-#include "brenmor/list_header.h"
-#include "brenmor/units.h"
+#include "brenmor/design/list_header.h"
+#include "brenmor/design/units.h"
 
 namespace brenmor::lists {
 namespace {
 
-// After the results' columns, how the row ended and why.
-constexpr std::array<std::string_view, 2> kStatusColumns = {"status", "message"};
 // The optional column whose cells choose each row's heads.
 constexpr std::string_view kHeadColumn = "head";
 
 std::string Letter(Field field) { return std::string(Info(field).letter); }
 
-// The parts of a message, one after the other.
-std::string Join(std::initializer_list<std::string_view> parts) {
-  std::string joined;
-  for (const std::string_view part : parts) joined += part;
-  return joined;
+ListProblem Faulty(const Record& record) {
+  ListProblem problem;
+  problem.kind = ListProblemKind::Record;
+  problem.line = record.faultLine;
+  problem.fault = record.fault;
+  return problem;
+}
+
+ListProblem CellCount(const Record& record, std::size_t columns) {
+  ListProblem problem;
+  problem.kind = ListProblemKind::CellCount;
+  problem.line = record.line;
+  problem.cells = record.cellCount;
+  problem.headerCells = columns;
+  return problem;
 }
 
 bool IsHeadColumn(std::string_view name) {
@@ -34,14 +42,14 @@ bool IsHeadColumn(std::string_view name) {
 RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const RowOptions& options)
     : options_(options), columnCount_(header.cellCount) {
   if (header.fault != RecordFault::None) {
-    problem_ = Describe(header);
+    problem_ = Faulty(header);
     return;
   }
-  for (std::size_t i = 0; i < columnCount_ && problem_.empty(); ++i) {
+  for (std::size_t i = 0; i < columnCount_ && !problem_; ++i) {
     ReadColumn(batch.Cell(header, i), i);
   }
-  if (problem_.empty()) CheckValues();
-  if (!problem_.empty()) return;
+  if (!problem_) CheckValues();
+  if (problem_) return;
   const bool byWords =
       std::any_of(columns_.begin(), columns_.end(), [](const auto& c) { return c && c->byWords; });
   if (byWords && options.noteColumns) options.noteColumns(ColumnsTaken());
@@ -51,10 +59,7 @@ RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const RowOpti
 // name is a carried column.
 void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
   if (IsHeadColumn(TrimBlanks(cell))) {
-    if (headColumn_) {
-      problem_ = "two columns are head";
-      return;
-    }
+    if (headColumn_) problem_.kind = ListProblemKind::TwoHeadColumns;
     headColumn_ = index;
     return;
   }
@@ -63,13 +68,19 @@ void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
   std::optional<ListUnit> unit = ListUnit{};
   if (!header.unit.empty()) unit = ListUnitNamed(*header.field, header.unit);
   if (!unit) {
-    problem_ = Join({"column \"", cell, "\": ", UnitProblem(*header.field, header.unit)});
+    problem_.kind = ListProblemKind::ColumnUnit;
+    problem_.names[0] = cell;
+    problem_.value = {IsAbsolutePressure(*header.field, header.unit)
+                          ? ProblemKind::NamedAbsolutePressure
+                          : ProblemKind::NamedUnitNotTaken,
+                      *header.field, std::string(header.unit)};
     return;
   }
   auto& column = columns_[static_cast<std::size_t>(*header.field)];
   if (column) {
-    problem_ = Join(
-        {"columns \"", column->name, "\" and \"", cell, "\" are both ", Letter(*header.field)});
+    problem_.kind = ListProblemKind::TwoColumns;
+    problem_.field = *header.field;
+    problem_.names = {column->name, std::string(cell)};
     return;
   }
   column = Column{index, *unit, std::string(cell), std::string(header.unit), header.byWords};
@@ -85,25 +96,21 @@ std::string RowSizer::ColumnsTaken() const {
       taken += Letter(field) + "=";
       continue;
     }
-    taken += Join({"\"", column->name, "\""});
+    ((taken += "\"") += column->name) += "\"";
     const std::string_view unit =
         !column->given.empty() ? std::string_view(column->given) : BaseUnit(field);
-    if (!unit.empty()) taken += Join({" in ", unit});
+    if (!unit.empty()) (taken += " in ") += unit;
   }
   return taken;
 }
 
-// Every value comes from the list or from the command line, never both.
+// Every value comes from the list or is given for every row, never both.
 void RowSizer::CheckValues() {
   for (const Field field : kFields) {
     const auto f = static_cast<std::size_t>(field);
-    const std::string name = Letter(field);
-    if (columns_[f] && options_.given[f]) {
-      problem_ = Join({name, " is both a column of the list and given as ", name, "="});
-      return;
-    }
-    if (!columns_[f] && !options_.given[f]) {
-      problem_ = Join({"the list has no column ", name, ", and no ", name, "= is given"});
+    if (columns_[f].has_value() == options_.given[f].has_value()) {
+      problem_.kind = columns_[f] ? ListProblemKind::ColumnAndValue : ListProblemKind::NoColumn;
+      problem_.field = field;
       return;
     }
   }
@@ -112,66 +119,27 @@ void RowSizer::CheckValues() {
 template <class Out>
 void RowSizer::WriteHeader(const RecordBatch& batch, const Record& header, Out& out) const {
   for (std::size_t i = 0; i < columnCount_; ++i) out.Cell(batch.Cell(header, i));
-  for (const Result result : kResults) out.Cell(Info(result).name);
-  for (const std::string_view name : kStatusColumns) out.Cell(name);
-  for (const WallResult result : kWallResults) out.Cell(Info(result).name);
-  out.Cell(kWallMessageName);
+  for (const ResultColumn& column : ResultColumns()) out.Cell(Name(column));
   out.EndRow();
 }
 
 template <class Out>
-Status RowSizer::SizeRow(const RecordBatch& batch, const Record& record, Out& out) const {
+RowEnd RowSizer::SizeRow(const RecordBatch& batch, const Record& record, Out& out) const {
+  ListProblem problem;
   if (record.fault != RecordFault::None) {
-    return Write(batch, record, out, Status::Error, Describe(record));
-  }
-  if (record.cellCount != columnCount_) {
-    return Write(
-        batch, record, out, Status::Error,
-        Join({"line ", std::to_string(record.line), " has ", std::to_string(record.cellCount),
-              " fields, the header has ", std::to_string(columnCount_)}));
+    problem = Faulty(record);
+  } else if (record.cellCount != columnCount_) {
+    problem = CellCount(record, columnCount_);
   }
   Quantities given;
-  WallOptions wall = options_.wall;
-  if (const auto problem = ReadValues(batch, record, given, wall)) {
-    return Write(batch, record, out, Status::Error, *problem);
+  DesignOptions design = options_.design;
+  if (!problem) problem = ReadValues(batch, record, given, design);
+  if (problem) {
+    WriteError(batch, record, out, problem);
+    return {Status::Error, problem.value.kind};
   }
-  const Evaluation evaluation = Evaluate(given, wall);
-  return Write(batch, record, out, evaluation.status, evaluation.message, &evaluation);
-}
-
-// The row's values and heads; what is wrong with a cell when one cannot be read.
-std::optional<std::string> RowSizer::ReadValues(const RecordBatch& batch, const Record& record,
-                                                Quantities& given, WallOptions& wall) const {
-  for (const Field field : kFields) {
-    const auto f = static_cast<std::size_t>(field);
-    if (!columns_[f]) {
-      given[f] = *options_.given[f];
-      continue;
-    }
-    const std::string_view text = batch.Cell(record, columns_[f]->index);
-    const QuantityRead read = ReadQuantity(field, text, columns_[f]->unit, options_.mark);
-    if (read.error != ReadError::None) return Message(read.error, field, text, options_.mark);
-    given[f] = read.quantity;
-  }
-  if (!headColumn_) return std::nullopt;
-  const std::string_view head = TrimBlanks(batch.Cell(record, *headColumn_));
-  if (head.empty()) return std::nullopt;
-  const std::optional<HeadKind> kind = HeadKindNamed(head);
-  if (!kind) return Join({"head \"", head, "\": ", HeadKindProblem(head)});
-  wall.head = *kind;
-  return std::nullopt;
-}
-
-// A row that is too short or too long, or cut short by a fault, still
-// fills the header's columns.
-template <class Out>
-Status RowSizer::Write(const RecordBatch& batch, const Record& record, Out& out, Status status,
-                       std::string_view message, const Evaluation* evaluation) const {
-  for (std::size_t i = 0; i < columnCount_; ++i) {
-    out.Cell(i < record.cellCount ? batch.Cell(record, i) : std::string_view());
-  }
-  const Evaluation none;
-  const Evaluation& e = evaluation != nullptr ? *evaluation : none;
+  const Calculation c = Calculate(given, design);
+  WriteCells(batch, record, out);
   const auto number = [&](const std::string& text) {
     if (options_.mark == DecimalMark::Point) {
       out.Cell(text);
@@ -179,19 +147,84 @@ Status RowSizer::Write(const RecordBatch& batch, const Record& record, Out& out,
       out.Cell(WithDecimalMark(text, options_.mark));
     }
   };
-  for (const Result result : kResults) number(e.Text(result));
-  out.Cell(StatusName(status));
-  out.Cell(message);
-  for (const std::string& text : e.wallTexts.shown) number(text);
-  out.Cell(e.wallTexts.message);
+  for (const ResultColumn& column : ResultColumns()) {
+    switch (column.kind) {
+      case ColumnKind::Figure:
+        number(c.Text(column.figure));
+        break;
+      case ColumnKind::Status:
+        out.Cell(StatusName(c.GetStatus()));
+        break;
+      case ColumnKind::Message:
+        out.Cell(c.MessageOf(column.group));
+        break;
+    }
+  }
   out.EndRow();
-  return status;
+  return {c.GetStatus()};
+}
+
+// The row's values and heads; what is wrong with a cell when one cannot be read.
+ListProblem RowSizer::ReadValues(const RecordBatch& batch, const Record& record, Quantities& given,
+                                 DesignOptions& design) const {
+  ListProblem problem;
+  for (const Field field : kFields) {
+    const auto f = static_cast<std::size_t>(field);
+    if (!columns_[f]) {
+      given[f] = *options_.given[f];
+      continue;
+    }
+    const std::string_view text = batch.Cell(record, columns_[f]->index);
+    QuantityRead read = ReadQuantity(field, text, columns_[f]->unit, options_.mark);
+    if (read.problem) {
+      problem.kind = ListProblemKind::Value;
+      problem.value = std::move(read.problem);
+      return problem;
+    }
+    given[f] = read.quantity;
+  }
+  if (!headColumn_) return problem;
+  const std::string_view head = TrimBlanks(batch.Cell(record, *headColumn_));
+  if (head.empty()) return problem;
+  const std::optional<HeadKind> kind = HeadKindNamed(head);
+  if (!kind) {
+    problem.kind = ListProblemKind::Head;
+    problem.value = {ProblemKind::NoSuchHead, std::nullopt, std::string(head)};
+    return problem;
+  }
+  design.head = *kind;
+  return problem;
+}
+
+// A row that is too short or too long, or cut short by a fault, still
+// fills the header's columns.
+template <class Out>
+void RowSizer::WriteCells(const RecordBatch& batch, const Record& record, Out& out) const {
+  for (std::size_t i = 0; i < columnCount_; ++i) {
+    out.Cell(i < record.cellCount ? batch.Cell(record, i) : std::string_view());
+  }
+}
+
+template <class Out>
+void RowSizer::WriteError(const RecordBatch& batch, const Record& record, Out& out,
+                          const ListProblem& problem) const {
+  WriteCells(batch, record, out);
+  for (const ResultColumn& column : ResultColumns()) {
+    if (column.kind == ColumnKind::Status) {
+      out.Cell(StatusName(Status::Error));
+    } else if (column.kind == ColumnKind::Message && column.group == Group::Size) {
+      out.Cell(Message(problem));
+    } else {
+      out.Cell({});
+    }
+  }
+  out.EndRow();
 }
 
 template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CsvWriter&) const;
 template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CellList&) const;
-template Status RowSizer::SizeRow(const RecordBatch&, const Record&, CsvWriter&) const;
-template Status RowSizer::SizeRow(const RecordBatch&, const Record&, CellList&) const;
-template Status RowSizer::SizeRow(const RecordBatch&, const Record&, WriterPair&) const;
+template RowEnd RowSizer::SizeRow(const RecordBatch&, const Record&, CsvWriter&) const;
+template RowEnd RowSizer::SizeRow(const RecordBatch&, const Record&, CellList&) const;
+template RowEnd RowSizer::SizeRow(const RecordBatch&, const Record&, WriterPair&) const;
 
 }  // namespace brenmor::lists

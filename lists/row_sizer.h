@@ -1,8 +1,9 @@
 // One row of a list sized: its design values read from the columns the
-// header names, or given on the command line, evaluated as the window would,
-// and written back with F, D_mm, L_mm, L_over_D, status and message added,
-// then the wall and weight: t_shell_mm, t_head_mm, weight_empty_kg,
-// weight_water_kg, least_weight_D_mm and wall_message.
+// header names, or given on the command line, calculated as the window
+// calculates, and written back with the added columns of the figures'
+// table: F, D_mm, L_mm, L_over_D, status and message, then the wall and
+// weight: t_shell_mm, t_head_mm, weight_empty_kg, weight_water_kg,
+// least_weight_D_mm and wall_message.
 #pragma once
 
 #include <array>
@@ -11,9 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "brenmor/evaluation.h"
+#include "brenmor/calculation/calculation.h"
 #include "csv_reader.h"
 #include "csv_writer.h"
+#include "list_problem.h"
 
 namespace brenmor::lists {
 
@@ -26,7 +28,7 @@ struct RowOptions {
   std::array<std::optional<Quantity>, 5> given;
   // The heads, plate step and density of every row; a list's head column
   // overrides the heads for its row.
-  WallOptions wall;
+  DesignOptions design;
   // Told, once the header is read, which column was taken for each field
   // when some column was named by its words; not called for letter headers.
   std::function<void(const std::string&)> noteColumns;
@@ -53,6 +55,13 @@ struct WriterPair {
   }
 };
 
+// How a row ended, and the problem of a value that could not be read, so
+// that a front end can hint at its cause (a decimal comma, say).
+struct RowEnd {
+  Status status = Status::Sized;
+  ProblemKind valueProblem = ProblemKind::None;
+};
+
 // The writers of a row: a CsvWriter, a WriterPair or a CellList.
 class RowSizer {
  public:
@@ -60,8 +69,8 @@ class RowSizer {
   // values, Problem() says why, and no row may be sized.
   RowSizer(const RecordBatch& batch, const Record& header, const RowOptions& options);
 
-  // Why the list cannot be sized; empty when it can.
-  const std::string& Problem() const { return problem_; }
+  // Why the list cannot be sized; None when it can.
+  const ListProblem& Problem() const { return problem_; }
 
   // The header as it is written: the list's columns and the added ones.
   template <class Out>
@@ -69,7 +78,7 @@ class RowSizer {
 
   // Writes the record's row; how it ended.
   template <class Out>
-  Status SizeRow(const RecordBatch& batch, const Record& record, Out& out) const;
+  RowEnd SizeRow(const RecordBatch& batch, const Record& record, Out& out) const;
 
   // Which column was taken for each field, and in which unit, in one line.
   std::string ColumnsTaken() const;
@@ -85,14 +94,16 @@ class RowSizer {
 
   void ReadColumn(std::string_view cell, std::size_t index);
   void CheckValues();
-  std::optional<std::string> ReadValues(const RecordBatch& batch, const Record& record,
-                                        Quantities& given, WallOptions& wall) const;
+  ListProblem ReadValues(const RecordBatch& batch, const Record& record, Quantities& given,
+                         DesignOptions& design) const;
   template <class Out>
-  Status Write(const RecordBatch& batch, const Record& record, Out& out, Status status,
-               std::string_view message, const Evaluation* evaluation = nullptr) const;
+  void WriteError(const RecordBatch& batch, const Record& record, Out& out,
+                  const ListProblem& problem) const;
+  template <class Out>
+  void WriteCells(const RecordBatch& batch, const Record& record, Out& out) const;
 
   const RowOptions& options_;
-  std::string problem_;
+  ListProblem problem_;
   std::size_t columnCount_;
   std::array<std::optional<Column>, 5> columns_;  // by field
   std::optional<std::size_t> headColumn_;

@@ -1,22 +1,21 @@
 // The chart window: the correlation on log-log axes with the design of the
-// last Calculate on it, as the engine lays it out, and beside it the
-// design's wall and weight with the curve of weight against diameter. Drawn
-// with QPainter, so it is sharp at any scale and takes the desktop's
-// colours; the chart can copy itself to the clipboard as an image and save
+// last Calculate on it, and beside it the panel of the design's figures and
+// the weight curve, all as the engine lays them out. The panel's choices are
+// the form's: each pick goes to the form's model, whose view comes back
+// here. The chart can copy itself to the clipboard as an image and save
 // itself as SVG or PNG.
 #pragma once
 
 #include <QWidget>
-#include <optional>
+#include <array>
 
-#include "brenmor/chart.h"
-#include "brenmor/evaluation.h"
-#include "brenmor/weight_plot.h"
+#include "brenmor/form/form_model.h"
+#include "brenmor/presentation/chart.h"
+#include "brenmor/presentation/weight_plot.h"
 
-class ChartView;
+class DrawingView;
 class QComboBox;
 class QLabel;
-class WeightView;
 
 class ChartWindow : public QWidget {
   Q_OBJECT
@@ -24,26 +23,32 @@ class ChartWindow : public QWidget {
  public:
   explicit ChartWindow(QWidget* parent = nullptr);
 
-  // The design as the last Calculate took it; nothing before the first.
-  void setCalculated(const std::optional<brenmor::DesignValues>& calculated);
-  const brenmor::Chart& chart() const;
-  const brenmor::WeightPlot& weightPlot() const;
+  // Draws the form's view: its choices, and its last calculation when it
+  // moved since the last view.
+  void showView(const brenmor::FormView& view);
+  const brenmor::Chart& chart() const { return chart_; }
+  const brenmor::WeightPlot& weightPlot() const { return plot_; }
   // Why the chart could not be saved as `path` (SVG, or PNG by its name);
   // empty when it was.
   QString saveChart(const QString& path) const;
 
+ signals:
+  // A choice of the panel picked, by its position on its list.
+  void optionPicked(brenmor::Option option, int position);
+
  private:
-  QWidget* createWallPanel();
+  QWidget* createPanel();
+  QComboBox* createChoice(QWidget* panel, brenmor::Option option);
+  void showCalculation(const brenmor::Calculation* calculation);
   void cmdCopy_Click();
   void cmdSave_Click();
-  void cmbWall_Click();
-  void showWall();
 
-  ChartView* view_;
-  WeightView* weightView_;
-  QComboBox* cmbHead_;
-  QComboBox* cmbPlateStep_;
-  std::array<QLabel*, brenmor::kWallResults.size()> wallValues_{};
+  DrawingView* chartView_;
+  DrawingView* weightView_;
+  std::array<QComboBox*, 2> choices_{};  // by Option
+  std::array<QLabel*, brenmor::kFigures.size()> figures_{};
   QLabel* lblLeastWeight_;
-  std::optional<brenmor::DesignValues> calculated_;
+  brenmor::Chart chart_;
+  brenmor::WeightPlot plot_;
+  unsigned shownCalculations_ = 0;
 };

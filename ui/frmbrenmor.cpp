@@ -21,18 +21,17 @@
 #include <cmath>
 #include <vector>
 
-#include "brenmor/chart.h"
-#include "brenmor/record.h"
+#include "brenmor/presentation/chart.h"
+#include "brenmor/presentation/record.h"
 #include "chartwindow.h"
 #include "logo.h"
 
 namespace {
 
-using brenmor::CommitError;
 using brenmor::Field;
+using brenmor::Figure;
 using brenmor::Info;
 using brenmor::kFormTexts;
-using brenmor::Result;
 
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
@@ -123,8 +122,9 @@ QLineEdit* NewInput(QWidget* parent, const char* name, Field field, int top) {
   return NewBox(parent, name, Info(field).help, top);
 }
 
-QLineEdit* NewOutput(QWidget* parent, const char* name, Result result, int top) {
-  QLineEdit* box = NewBox(parent, name, Info(result).help, top);
+QLineEdit* NewOutput(QWidget* parent, Figure figure, int top) {
+  const std::string name(Info(figure).pageId);
+  QLineEdit* box = NewBox(parent, name.c_str(), Info(figure).help, top);
   box->setReadOnly(true);
   QFont bold = parent->font();
   bold.setBold(true);
@@ -237,14 +237,14 @@ void frmBrenmor::createOutputRows() {
   Line1 = Named(new QFrame(this), "Line1", Twips(120, 1920, 5175, 15));
   Line1->setFrameShape(QFrame::HLine);
   Line1->setFrameShadow(QFrame::Plain);
-  Label5 = NewCaption(this, "Label5", Info(Result::F).caption, CaptionAt(2160));
-  txtF = NewOutput(this, "txtF", Result::F, 2160);
-  Label7 = NewCaption(this, "Label7", Info(Result::D).caption, CaptionAt(2520));
-  txtD = NewOutput(this, "txtD", Result::D, 2520);
+  Label5 = NewCaption(this, "Label5", brenmor::CaptionWithUnit(Figure::F), CaptionAt(2160));
+  txtF = NewOutput(this, Figure::F, 2160);
+  Label7 = NewCaption(this, "Label7", brenmor::CaptionWithUnit(Figure::D), CaptionAt(2520));
+  txtD = NewOutput(this, Figure::D, 2520);
   cmdCalc = Named(new QPushButton(ToQString(kFormTexts.calculate), this), "cmdCalc",
                   Twips(3720, 2760, 1575, 375));
-  Label8 = NewCaption(this, "Label8", Info(Result::L).caption, CaptionAt(2880));
-  txtL = NewOutput(this, "txtL", Result::L, 2880);
+  Label8 = NewCaption(this, "Label8", brenmor::CaptionWithUnit(Figure::L), CaptionAt(2880));
+  txtL = NewOutput(this, Figure::L, 2880);
 }
 
 void frmBrenmor::createFooter() {
@@ -323,8 +323,11 @@ void frmBrenmor::contextMenuEvent(QContextMenuEvent* event) {
 // A window of its own, beside this one and not in its way; made on first
 // use, so that start-up does not pay for it.
 void frmBrenmor::mnuShowChart_Click() {
-  if (chart_ == nullptr) chart_ = new ChartWindow(this);
-  chart_->setCalculated(form_.View().calculated);
+  if (chart_ == nullptr) {
+    chart_ = new ChartWindow(this);
+    connect(chart_, &ChartWindow::optionPicked, this, &frmBrenmor::cmbOption_Click);
+  }
+  chart_->showView(form_.View());
   chart_->show();
   chart_->raise();
   chart_->activateWindow();
@@ -333,7 +336,7 @@ void frmBrenmor::mnuShowChart_Click() {
 // The clipboard may be refused, or taken by another program at once: read it
 // back, and say so when it does not hold the record.
 void frmBrenmor::mnuCopyRecord_Click() {
-  const QString record = ToQString(brenmor::CalculationRecord(form_.State().Values()));
+  const QString record = ToQString(form_.Record());
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->setText(record);
   if (clipboard->text() != record) render(form_.CopyFailed());
@@ -355,6 +358,10 @@ void frmBrenmor::cmbUnits_Click(Field field, int index) {
 void frmBrenmor::txtE_LostFocus() { render(form_.FocusLeftE(true)); }
 
 void frmBrenmor::cmdCalc_Click() { render(form_.CalculatePressed()); }
+
+void frmBrenmor::cmbOption_Click(brenmor::Option option, int position) {
+  render(form_.OptionPicked(option, position));
+}
 
 const frmBrenmor::UnitRow& frmBrenmor::unitRow(Field field) const {
   return *std::find_if(unitRows_.begin(), unitRows_.end(),
@@ -378,7 +385,7 @@ void frmBrenmor::render(const brenmor::FormView& view) {
   ShowText(txtF, view.fText);
   ShowText(txtD, view.dText);
   ShowText(txtL, view.lText);
-  if (chart_ != nullptr) chart_->setCalculated(view.calculated);
+  if (chart_ != nullptr) chart_->showView(view);
   if (!view.message.empty()) {
     showMessage(view.message);
     render(form_.MessageClosed());

@@ -16,7 +16,7 @@
 #include <QWidget>
 #include <array>
 
-#include "brenmor/form_model.h"
+#include "brenmor/form/form_model.h"
 
 class ChartWindow;
 class QComboBox;
@@ -53,6 +53,7 @@ class frmBrenmor : public QWidget {
   void cmbUnits_Click(brenmor::Field field, int index);
   void txtE_LostFocus();
   void cmdCalc_Click();
+  void cmbOption_Click(brenmor::Option option, int position);
   void mnuCopyRecord_Click();
   void mnuShowChart_Click();
 

@@ -13,11 +13,11 @@
 #include <utility>
 #include <vector>
 
-#include "brenmor/chart.h"
-#include "brenmor/form_model.h"
-#include "brenmor/record.h"
-#include "brenmor/wall.h"
-#include "brenmor/weight_plot.h"
+#include "brenmor/presentation/chart.h"
+#include "brenmor/form/form_model.h"
+#include "brenmor/presentation/record.h"
+#include "brenmor/wall/wall.h"
+#include "brenmor/presentation/weight_plot.h"
 #include "list_run.h"
 #include "list_texts.h"
 

@@ -1,14 +1,19 @@
-#include "brenmor/chart.h"
+#include "brenmor/presentation/chart.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <variant>
 
+#include "brenmor/presentation/svg.h"
+#include "brenmor/presentation/weight_plot.h"
 #include "case_name.h"
 
 namespace brenmor {
 namespace {
+
+Calculation CalculationOf(const DesignValues& v) { return Calculate(InBaseUnits(v)); }
 
 // Where a line is at `x`, between its ends: the chart is log-log, so a
 // line's fraction is linear in x.
@@ -28,7 +33,8 @@ class ChartTest : public testing::TestWithParam<ChartCase> {};
 
 TEST_P(ChartTest, PlacesTheDesign) {
   const ChartCase& c = GetParam();
-  const Chart chart = ChartOf(c.design);
+  const Calculation calc = CalculationOf(c.design);
+  const Chart chart = ChartOf(&calc);
   ASSERT_EQ(chart.lines.size(), 13U);
   EXPECT_EQ(chart.note, c.note);
   for (std::size_t i = 1; i < chart.lines.size(); ++i) {
@@ -83,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
 // The handbook's example: 1,500 ft^3 at 300 psig, C = 0.125 in and
 // S E = 17,000 psi sits at about 6 ft, read off both log axes.
 TEST(ChartHandbookTest, ExampleSitsAtAboutSixFeet) {
-  const Chart chart = ChartOf({300, 0.125, 17000, 1, 1500});
+  const Calculation calc = CalculationOf({300, 0.125, 17000, 1, 1500});
+  const Chart chart = ChartOf(&calc);
   ASSERT_TRUE(chart.design.has_value());
   const auto valueAt = [](const std::vector<ChartTick>& ticks, double at) {
     // Log-interpolate between the first and last ticks.
@@ -101,8 +108,8 @@ TEST(ChartHandbookTest, ExampleSitsAtAboutSixFeet) {
 }
 
 TEST(ChartSvgTest, IsOneDocumentWithEveryLineAndThePoint) {
-  const std::string svg =
-      ChartSvg(ChartOf({100, 0.0625, 16000, 0.8, 1000}), 480, 360, "black", "white", "blue");
+  const Calculation calc = CalculationOf({100, 0.0625, 16000, 0.8, 1000});
+  const std::string svg = SvgOf(DrawChart(ChartOf(&calc), 480, 360), {"black", "white", "blue"});
   EXPECT_TRUE(svg.starts_with("<svg xmlns=\"http://www.w3.org/2000/svg\""));
   EXPECT_TRUE(svg.ends_with("</svg>"));
   std::size_t lines = 0;
@@ -113,6 +120,90 @@ TEST(ChartSvgTest, IsOneDocumentWithEveryLineAndThePoint) {
   EXPECT_EQ(lines, 13U);
   EXPECT_NE(svg.find("<circle"), std::string::npos);
   EXPECT_NE(svg.find("D = 1703 mm"), std::string::npos);
+}
+
+// The labels of a picture: their texts, and each pair's overlap.
+std::vector<const Label*> LabelsOf(const Drawing& drawing) {
+  std::vector<const Label*> labels;
+  for (const Shape& shape : drawing.shapes) {
+    if (const auto* label = std::get_if<Label>(&shape)) labels.push_back(label);
+  }
+  return labels;
+}
+
+bool Shows(const Drawing& drawing, const std::string& words) {
+  const auto labels = LabelsOf(drawing);
+  return std::any_of(labels.begin(), labels.end(),
+                     [&](const Label* l) { return l->words == words; });
+}
+
+// No two labels overlap, and each lies inside the picture.
+void ExpectReadable(const Drawing& drawing, const std::string& where) {
+  const auto labels = LabelsOf(drawing);
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    const Extent a = ExtentOf(*labels[i]);
+    EXPECT_TRUE(a.Inside(drawing.width, drawing.height)) << where << ": " << labels[i]->words;
+    for (std::size_t j = i + 1; j < labels.size(); ++j) {
+      EXPECT_FALSE(a.Overlaps(ExtentOf(*labels[j])))
+          << where << ": \"" << labels[i]->words << "\" and \"" << labels[j]->words << '"';
+    }
+  }
+}
+
+struct Size {
+  double width;
+  double height;
+};
+// The page's, the window's least, its default and a large one.
+constexpr std::array<Size, 5> kChartSizes = {
+    {{480, 360}, {360, 270}, {524, 436}, {900, 700}, {1200, 500}}};
+constexpr std::array<Size, 4> kPlotSizes = {{{300, 220}, {260, 200}, {340, 180}, {600, 400}}};
+
+// Designs across the correlation: each row's F, tiny and huge volumes, a
+// vacuum, the handbook's example and refusals.
+std::vector<DesignValues> Designs() {
+  std::vector<DesignValues> designs = {
+      {100, 0.0625, 16000, 0.8, 1000}, {300, 0.125, 17000, 1, 1500},
+      {-50, 0.0625, 16000, 0.8, 1000}, {4000, 0.0625, 16000, 0.8, 1000},
+      {100, 0.0625, 16000, 0.8, 0},    {10, 0.0625, 16000, 0.8, 3},
+      {500, 0.0625, 16000, 0.8, 2e6}};
+  for (const SizingRow& row : SizingTable) designs.push_back({row.Ft * 1000, 1, 1000, 1, 700});
+  return designs;
+}
+
+TEST(ChartLayoutTest, LabelsNeitherOverlapNorLeaveThePicture) {
+  for (const DesignValues& v : Designs()) {
+    const Calculation calc = CalculationOf(v);
+    const Chart chart = ChartOf(&calc);
+    for (const Size& size : kChartSizes) {
+      const std::string where = "P " + FormatValue(v.P) + ", V " + FormatValue(v.V) + " at " +
+                                FormatValue(size.width) + " x " + FormatValue(size.height);
+      const Drawing drawing = DrawChart(chart, size.width, size.height);
+      ExpectReadable(drawing, where);
+      for (const std::string& title : chart.axisTitles) EXPECT_TRUE(Shows(drawing, title)) << where;
+      for (const std::string& line : chart.designLabel) EXPECT_TRUE(Shows(drawing, line)) << where;
+      for (const ChartLine& line : chart.lines) {
+        if (line.strong) EXPECT_TRUE(Shows(drawing, line.label)) << where << ": F " << line.label;
+      }
+      if (!chart.note.empty()) EXPECT_FALSE(calc.Sized() && LabelsOf(drawing).empty());
+    }
+  }
+}
+
+TEST(WeightPlotLayoutTest, LabelsNeitherOverlapNorLeaveThePicture) {
+  for (const DesignValues& v : Designs()) {
+    const Calculation calc = CalculationOf(v);
+    const WeightPlot plot = WeightPlotOf(&calc);
+    for (const Size& size : kPlotSizes) {
+      const std::string where = "P " + FormatValue(v.P) + ", V " + FormatValue(v.V) + " at " +
+                                FormatValue(size.width) + " x " + FormatValue(size.height);
+      const Drawing drawing = DrawWeightPlot(plot, size.width, size.height);
+      ExpectReadable(drawing, where);
+      for (const std::string& title : plot.axisTitles) EXPECT_TRUE(Shows(drawing, title)) << where;
+      if (plot.curve.empty()) continue;
+      for (const std::string& mark : plot.markLabels) EXPECT_TRUE(Shows(drawing, mark)) << where;
+    }
+  }
 }
 
 }  // namespace

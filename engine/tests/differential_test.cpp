@@ -15,7 +15,7 @@
 #include <regex>
 #include <string>
 
-#include "brenmor/number_text.h"
+#include "brenmor/numbers/number_text.h"
 
 namespace brenmor {
 namespace {

@@ -1,5 +1,5 @@
 // The form's rules, event by event, as the window and the page draw them.
-#include "brenmor/form_model.h"
+#include "brenmor/form/form_model.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,11 @@ namespace {
 
 using brenmor::Control;
 using brenmor::Field;
+using brenmor::Figure;
 using brenmor::FormModel;
 using brenmor::FormView;
+using brenmor::HeadKind;
+using brenmor::Option;
 
 enum class Kind { Edit, Pick, PickWithoutFocus, LeaveE, LeaveWindow, Calculate, Close, CopyFails };
 
@@ -241,14 +244,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FormModelTest, TheChartFollowsTheLastCalculateOnly) {
   FormModel form;
-  EXPECT_FALSE(form.View().calculated);
+  EXPECT_FALSE(form.View().calculation);
   form.CalculatePressed();
   form.TextEdited(Field::V, "20");
   form.UnitPicked(Field::V, 1, true);
-  ASSERT_TRUE(form.View().calculated);
-  EXPECT_EQ(form.View().calculated->V, 1000);
+  ASSERT_TRUE(form.View().calculation);
+  EXPECT_EQ(form.View().calculation->Values().V, 1000);
+  EXPECT_EQ(form.View().calculations, 1U) << "an edit and a pick calculate nothing";
   form.CalculatePressed();
-  EXPECT_NE(form.View().calculated->V, 1000);
+  EXPECT_NE(form.View().calculation->Values().V, 1000);
+}
+
+// The panel's choices are the form's: a pick works the last Calculate out
+// again with them, and the record copied takes them, whichever view asked.
+TEST(FormModelTest, AChoiceWorksTheLastCalculateOutAgain) {
+  FormModel form;
+  form.OptionPicked(Option::Head, 1);
+  EXPECT_FALSE(form.View().calculation) << "nothing to work out before a Calculate";
+  form.CalculatePressed();
+  EXPECT_EQ(form.View().calculation->options.head, HeadKind::Hemispherical);
+  form.OptionPicked(Option::PlateStep, 1);
+  EXPECT_EQ(form.View().calculations, 2U);
+  EXPECT_EQ(form.View().calculation->Text(Figure::HeadThickness), "5.0");
+  form.OptionPicked(Option::PlateStep, 2);
+  form.OptionPicked(Option::PlateStep, -1);
+  form.OptionPicked(Option::PlateStep, 1);
+  EXPECT_EQ(form.View().calculations, 2U) << "off its list, or the same, changes nothing";
+  EXPECT_NE(form.Record().find("Wall and weight: hemispherical heads, plates in steps of 1 mm"),
+            std::string::npos)
+      << form.Record();
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "brenmor/list_header.h"
+#include "brenmor/design/list_header.h"
 
 #include <gtest/gtest.h>
 

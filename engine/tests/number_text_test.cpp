@@ -1,4 +1,4 @@
-#include "brenmor/number_text.h"
+#include "brenmor/numbers/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "brenmor/quantity.h"
+#include "brenmor/design/quantity.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ struct ReadCase {
   Field field;
   const char* text;
   DecimalMark mark;
-  ReadError error;
+  ProblemKind error;
   double number;
   int unit;
   const char* message;  // when not read
@@ -24,9 +24,10 @@ class ReadQuantityTest : public testing::TestWithParam<ReadCase> {};
 TEST_P(ReadQuantityTest, Reads) {
   const ReadCase& c = GetParam();
   const QuantityRead read = ReadQuantity(c.field, c.text, {}, c.mark);
-  EXPECT_EQ(read.error, c.error);
-  if (c.error != ReadError::None) {
-    EXPECT_EQ(Message(read.error, c.field, c.text, c.mark), c.message);
+  EXPECT_EQ(read.problem.kind, c.error);
+  if (c.error != ProblemKind::None) {
+    EXPECT_EQ(read.problem.field, c.field);
+    EXPECT_EQ(Message(read.problem), c.message);
     return;
   }
   EXPECT_EQ(read.quantity.number, c.number);
@@ -39,46 +40,46 @@ constexpr DecimalMark kComma = DecimalMark::Comma;
 INSTANTIATE_TEST_SUITE_P(
     , ReadQuantityTest,
     testing::Values(
-        ReadCase{"Plain", Field::P, " 100 ", kPoint, ReadError::None, 100, 0, ""},
-        ReadCase{"UnitInAnyCase", Field::P, "10 BAR", kPoint, ReadError::None, 10, 1, ""},
-        ReadCase{"CubicMetres", Field::V, "20m^3", kPoint, ReadError::None, 20, 1, ""},
-        ReadCase{"Exponent", Field::S, "1.6E4psi", kPoint, ReadError::None, 16000, 0, ""},
-        ReadCase{"DecimalComma", Field::C, "1,5 mm", kComma, ReadError::None, 1.5, 1, ""},
-        ReadCase{"Empty", Field::P, " \t", kPoint, ReadError::Empty, 0, 0, "P is empty"},
-        ReadCase{"Word", Field::P, "abc", kPoint, ReadError::NotANumber, 0, 0,
+        ReadCase{"Plain", Field::P, " 100 ", kPoint, ProblemKind::None, 100, 0, ""},
+        ReadCase{"UnitInAnyCase", Field::P, "10 BAR", kPoint, ProblemKind::None, 10, 1, ""},
+        ReadCase{"CubicMetres", Field::V, "20m^3", kPoint, ProblemKind::None, 20, 1, ""},
+        ReadCase{"Exponent", Field::S, "1.6E4psi", kPoint, ProblemKind::None, 16000, 0, ""},
+        ReadCase{"DecimalComma", Field::C, "1,5 mm", kComma, ProblemKind::None, 1.5, 1, ""},
+        ReadCase{"Empty", Field::P, " \t", kPoint, ProblemKind::Empty, 0, 0, "P is empty"},
+        ReadCase{"Word", Field::P, "abc", kPoint, ProblemKind::NotANumber, 0, 0,
                  "P \"abc\" is not a number"},
-        ReadCase{"Infinity", Field::P, "inf", kPoint, ReadError::NotANumber, 0, 0,
+        ReadCase{"Infinity", Field::P, "inf", kPoint, ProblemKind::NotANumber, 0, 0,
                  "P \"inf\" is not a number"},
-        ReadCase{"TwoNumbers", Field::V, "1 2x", kPoint, ReadError::UnknownUnit, 0, 0,
-                 "V \"1 2x\": x is not ft^3 or m^3"},
-        ReadCase{"CommaWithoutTheOption", Field::P, "10,5", kPoint, ReadError::CommaDecimal, 0, 0,
-                 "P \"10,5\" is not a number; if \",\" is its decimal mark, give --decimal-comma"},
-        ReadCase{"PointWithTheCommaOption", Field::P, "10.5", kComma, ReadError::PointDecimal, 0, 0,
-                 "P \"10.5\" is not a number with \",\" as the decimal mark"},
+        ReadCase{"TwoNumbers", Field::V, "1 2x", kPoint, ProblemKind::UnitNotTaken, 0, 0,
+                 "V \"1 2x\": x is not ft^3, m^3, m3 or ft3"},
+        ReadCase{"CommaWithoutTheOption", Field::P, "10,5", kPoint, ProblemKind::CommaDecimal, 0, 0,
+                 "P \"10,5\" is not a number with \".\" as the decimal mark"},
+        ReadCase{"PointWithTheCommaOption", Field::P, "10.5", kComma, ProblemKind::PointDecimal, 0,
+                 0, "P \"10.5\" is not a number with \",\" as the decimal mark"},
         ReadCase{"ThousandsPointWithTheCommaOption", Field::P, "1.000,5", kComma,
-                 ReadError::PointDecimal, 0, 0,
+                 ProblemKind::PointDecimal, 0, 0,
                  "P \"1.000,5\" is not a number with \",\" as the decimal mark"},
-        ReadCase{"UnitOffTheList", Field::P, "10Pa", kPoint, ReadError::UnknownUnit, 0, 0,
-                 "P \"10Pa\": Pa is not psi, bar or atm"},
-        ReadCase{"UnitOffTheListWithAComma", Field::P, "10,5Pa", kComma, ReadError::UnknownUnit, 0,
-                 0, "P \"10,5Pa\": Pa is not psi, bar or atm"},
+        ReadCase{"UnitOffTheList", Field::P, "10Pa", kPoint, ProblemKind::UnitNotTaken, 0, 0,
+                 "P \"10Pa\": Pa is not psi, bar, atm, psig, barg, kPa or MPa"},
+        ReadCase{"UnitOffTheListWithAComma", Field::P, "10,5Pa", kComma, ProblemKind::UnitNotTaken,
+                 0, 0, "P \"10,5Pa\": Pa is not psi, bar, atm, psig, barg, kPa or MPa"},
         // The spreadsheets' words: 1 MPa is exactly the 10 bar the window takes.
-        ReadCase{"GaugePsi", Field::P, "10 psig", kPoint, ReadError::None, 10, 0, ""},
-        ReadCase{"GaugeBar", Field::P, "10 BARG", kPoint, ReadError::None, 10, 1, ""},
-        ReadCase{"KiloPascal", Field::P, "1000 kpa", kPoint, ReadError::None, 10, 1, ""},
-        ReadCase{"MegaPascalStress", Field::S, "110.3 MPa", kPoint, ReadError::None, 1103, 1, ""},
-        ReadCase{"MegaPascalInCapitals", Field::S, "1 MPA", kPoint, ReadError::None, 10, 1, ""},
-        ReadCase{"MilliPascalIsNoMegaPascal", Field::S, "1 mPa", kPoint, ReadError::UnknownUnit, 0,
-                 0, "S \"1 mPa\": mPa is not psi, bar or atm"},
-        ReadCase{"CubicMetresAsWritten", Field::V, "20 m3", kPoint, ReadError::None, 20, 1, ""},
-        ReadCase{"CubicFeetAsWritten", Field::V, "700 FT3", kPoint, ReadError::None, 700, 0, ""},
-        ReadCase{"GaugeIsNoStress", Field::S, "10 barg", kPoint, ReadError::UnknownUnit, 0, 0,
-                 "S \"10 barg\": barg is not psi, bar or atm"},
-        ReadCase{"AbsolutePsi", Field::P, "10 psia", kPoint, ReadError::AbsolutePressure, 0, 0,
+        ReadCase{"GaugePsi", Field::P, "10 psig", kPoint, ProblemKind::None, 10, 0, ""},
+        ReadCase{"GaugeBar", Field::P, "10 BARG", kPoint, ProblemKind::None, 10, 1, ""},
+        ReadCase{"KiloPascal", Field::P, "1000 kpa", kPoint, ProblemKind::None, 10, 1, ""},
+        ReadCase{"MegaPascalStress", Field::S, "110.3 MPa", kPoint, ProblemKind::None, 1103, 1, ""},
+        ReadCase{"MegaPascalInCapitals", Field::S, "1 MPA", kPoint, ProblemKind::None, 10, 1, ""},
+        ReadCase{"MilliPascalIsNoMegaPascal", Field::S, "1 mPa", kPoint, ProblemKind::UnitNotTaken,
+                 0, 0, "S \"1 mPa\": mPa is not psi, bar, atm, kPa or MPa"},
+        ReadCase{"CubicMetresAsWritten", Field::V, "20 m3", kPoint, ProblemKind::None, 20, 1, ""},
+        ReadCase{"CubicFeetAsWritten", Field::V, "700 FT3", kPoint, ProblemKind::None, 700, 0, ""},
+        ReadCase{"GaugeIsNoStress", Field::S, "10 barg", kPoint, ProblemKind::UnitNotTaken, 0, 0,
+                 "S \"10 barg\": barg is not psi, bar, atm, kPa or MPa"},
+        ReadCase{"AbsolutePsi", Field::P, "10 psia", kPoint, ProblemKind::AbsolutePressure, 0, 0,
                  "P \"10 psia\": the method takes gauge pressure (psig, barg), not psia"},
-        ReadCase{"AbsoluteBar", Field::P, "1 Bara", kPoint, ReadError::AbsolutePressure, 0, 0,
+        ReadCase{"AbsoluteBar", Field::P, "1 Bara", kPoint, ProblemKind::AbsolutePressure, 0, 0,
                  "P \"1 Bara\": the method takes gauge pressure (psig, barg), not Bara"},
-        ReadCase{"EHasNoUnit", Field::E, "0.8bar", kPoint, ReadError::UnknownUnit, 0, 0,
+        ReadCase{"EHasNoUnit", Field::E, "0.8bar", kPoint, ProblemKind::UnitNotTaken, 0, 0,
                  "E \"0.8bar\": E has no unit"}),
     CaseName());
 

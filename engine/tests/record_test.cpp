@@ -1,4 +1,4 @@
-#include "brenmor/record.h"
+#include "brenmor/presentation/record.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ struct RecordCase {
 class RecordTest : public testing::TestWithParam<RecordCase> {};
 
 TEST_P(RecordTest, ShowsTheWorking) {
-  const std::string record = CalculationRecord(GetParam().design);
+  const std::string record = CalculationRecord(Calculate(InBaseUnits(GetParam().design)));
   std::size_t from = 0;
   for (const std::string& line : GetParam().lines) {
     const std::size_t at = record.find(line + '\n', from);

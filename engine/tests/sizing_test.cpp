@@ -1,4 +1,4 @@
-#include "brenmor/sizing.h"
+#include "brenmor/sizing/sizing.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "brenmor/number_text.h"
+#include "brenmor/numbers/number_text.h"
 #include "case_name.h"
 
 namespace brenmor {
@@ -51,7 +51,7 @@ class SizesTest : public testing::TestWithParam<SizeCase> {};
 TEST_P(SizesTest, GivesDAndL) {
   const auto& c = GetParam();
   const VesselSize size = SizeVessel(c.F, c.V);
-  ASSERT_EQ(size.error, SizingError::None);
+  ASSERT_EQ(size.error, ProblemKind::None);
   EXPECT_EQ(FormatValue(RoundTo(size.D, 0)), c.D);
   EXPECT_EQ(FormatValue(RoundTo(size.L, 0)), c.L);
 }
@@ -83,12 +83,12 @@ TEST(SizeVesselTest, InterpolatesInTheGivenOrder) {
 
 // C, S and E are checked in that order, before F's own range.
 TEST(SizeDesignTest, NamesTheFirstValueOutsideTheCorrelation) {
-  EXPECT_EQ(SizeDesign(100, 0, 0, 0, 1000).error, SizingError::CorrosionNotPositive);
-  EXPECT_EQ(SizeDesign(100, 0.0625, -1, 0, 1000).error, SizingError::StressNotPositive);
-  EXPECT_EQ(SizeDesign(100, 0.0625, 16000, 0, 1000).error, SizingError::EfficiencyNotPositive);
-  EXPECT_EQ(SizeDesign(1e300, 1e-300, 1, 1, 1000).error, SizingError::FactorOutOfRange);
+  EXPECT_EQ(SizeDesign(100, 0, 0, 0, 1000).error, ProblemKind::CorrosionNotPositive);
+  EXPECT_EQ(SizeDesign(100, 0.0625, -1, 0, 1000).error, ProblemKind::StressNotPositive);
+  EXPECT_EQ(SizeDesign(100, 0.0625, 16000, 0, 1000).error, ProblemKind::EfficiencyNotPositive);
+  EXPECT_EQ(SizeDesign(1e300, 1e-300, 1, 1, 1000).error, ProblemKind::FactorOutOfRange);
   const Sizing sized = SizeDesign(100, 0.0625, 16000, 0.8, 1000);
-  EXPECT_EQ(sized.error, SizingError::None);
+  EXPECT_EQ(sized.error, ProblemKind::None);
   EXPECT_EQ(sized.F, 0.125);
   EXPECT_EQ(sized.size.D, SizeVessel(0.125, 1000).D);
 }
@@ -98,7 +98,7 @@ struct RefusalCase {
   friend std::ostream& operator<<(std::ostream& os, const RefusalCase& c) { return os << c.name; }
   double F;
   double V;
-  SizingError error;
+  ProblemKind error;
 };
 
 class SizeVesselRefusalTest : public testing::TestWithParam<RefusalCase> {};
@@ -110,13 +110,13 @@ TEST_P(SizeVesselRefusalTest, Refuses) {
 
 INSTANTIATE_TEST_SUITE_P(
     , SizeVesselRefusalTest,
-    testing::Values(RefusalCase{"AboveLastBreakpoint", 3.0000001, 1000, SizingError::FBeyondTable},
-                    RefusalCase{"ZeroVolume", 0.125, 0, SizingError::VolumeNotPositive},
-                    RefusalCase{"NegativeVolume", 0.125, -5, SizingError::VolumeNotPositive},
-                    RefusalCase{"NegativeDiameter", -1e6, 0.001, SizingError::DiameterNotPositive},
-                    RefusalCase{"HugeVolume", 0.125, 1e308, SizingError::SizeOutOfRange},
-                    RefusalCase{"DiameterOverflows", -1e306, 1000, SizingError::SizeOutOfRange},
-                    RefusalCase{"LengthVanishes", -1.25e160, 1000, SizingError::SizeOutOfRange}),
+    testing::Values(RefusalCase{"AboveLastBreakpoint", 3.0000001, 1000, ProblemKind::FBeyondTable},
+                    RefusalCase{"ZeroVolume", 0.125, 0, ProblemKind::VolumeNotPositive},
+                    RefusalCase{"NegativeVolume", 0.125, -5, ProblemKind::VolumeNotPositive},
+                    RefusalCase{"NegativeDiameter", -1e6, 0.001, ProblemKind::DiameterNotPositive},
+                    RefusalCase{"HugeVolume", 0.125, 1e308, ProblemKind::SizeOutOfRange},
+                    RefusalCase{"DiameterOverflows", -1e306, 1000, ProblemKind::SizeOutOfRange},
+                    RefusalCase{"LengthVanishes", -1.25e160, 1000, ProblemKind::SizeOutOfRange}),
     CaseName());
 
 }  // namespace

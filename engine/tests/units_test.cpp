@@ -1,4 +1,4 @@
-#include "brenmor/units.h"
+#include "brenmor/design/units.h"
 
 #include <gtest/gtest.h>
 

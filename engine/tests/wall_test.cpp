@@ -1,4 +1,4 @@
-#include "brenmor/wall.h"
+#include "brenmor/wall/wall.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +8,37 @@
 #include <string>
 #include <vector>
 
-#include "brenmor/evaluation.h"
-#include "brenmor/record.h"
+#include "brenmor/calculation/calculation.h"
+#include "brenmor/presentation/record.h"
 #include "case_name.h"
 
 namespace brenmor {
 namespace {
+
+// The design worked out as every front end works it out.
+Calculation CalculationOf(const DesignValues& v, const DesignOptions& options = {}) {
+  return Calculate(InBaseUnits(v), options);
+}
+Wall WallFor(const DesignValues& v, const DesignOptions& options = {}) {
+  return CalculationOf(v, options).wall;
+}
+
+// The wall's figures as shown: thicknesses, weights, diameter of least weight.
+constexpr std::array<Figure, 5> kWallFigures = {Figure::ShellThickness, Figure::HeadThickness,
+                                                Figure::EmptyWeight, Figure::WaterWeight,
+                                                Figure::LeastWeightD};
+std::array<std::string, 5> WallTexts(const Calculation& c) {
+  std::array<std::string, 5> shown;
+  for (std::size_t i = 0; i < shown.size(); ++i) shown[i] = c.Text(kWallFigures[i]);
+  return shown;
+}
 
 struct HandbookCase {
   const char* name;
   friend std::ostream& operator<<(std::ostream& os, const HandbookCase& c) { return os << c.name; }
   double P;
   HeadKind head;
-  WallTexts expected;
+  std::array<std::string, 5> expected;
   const char* percentOfLeast;
 };
 
@@ -32,34 +50,32 @@ class HandbookTest : public testing::TestWithParam<HandbookCase> {};
 // 614.3 kg a head.
 TEST_P(HandbookTest, GivesTheWallAndWeight) {
   const HandbookCase& c = GetParam();
-  WallOptions options;
+  DesignOptions options;
   options.head = c.head;
-  const Wall wall = WallOf({c.P, 0.125, 17000, 1, 1500}, options);
-  ASSERT_EQ(wall.error, WallError::None);
-  const WallTexts texts = TextsOf(wall);
-  EXPECT_EQ(texts.shown, c.expected.shown);
-  EXPECT_EQ(texts.message, "");
-  EXPECT_EQ(PercentOfLeastText(wall), c.percentOfLeast);
+  const Calculation calc = CalculationOf({c.P, 0.125, 17000, 1, 1500}, options);
+  ASSERT_EQ(calc.wall.error, ProblemKind::None);
+  EXPECT_EQ(WallTexts(calc), c.expected);
+  EXPECT_EQ(calc.MessageOf(Group::Wall), "");
+  EXPECT_EQ(FormatFixed(PercentOfLeast(calc.wall), 2), c.percentOfLeast);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    , HandbookTest,
-    testing::Values(HandbookCase{"Ellipsoidal150",
-                                 150,
-                                 HeadKind::Ellipsoidal,
-                                 {{"12.7", "12.7", "9008", "51516", "1976"}, ""},
-                                 "100.26"},
-                    HandbookCase{"Ellipsoidal300",
-                                 300,
-                                 HeadKind::Ellipsoidal,
-                                 {{"20.6", "20.6", "16287", "58795", "1701"}, ""},
-                                 "100.24"},
-                    HandbookCase{"Hemispherical300",
-                                 300,
-                                 HeadKind::Hemispherical,
-                                 {{"20.6", "12.7", "16145", "58652", "1800"}, ""},
-                                 "100.02"}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(, HandbookTest,
+                         testing::Values(HandbookCase{"Ellipsoidal150",
+                                                      150,
+                                                      HeadKind::Ellipsoidal,
+                                                      {"12.7", "12.7", "9008", "51516", "1976"},
+                                                      "100.26"},
+                                         HandbookCase{"Ellipsoidal300",
+                                                      300,
+                                                      HeadKind::Ellipsoidal,
+                                                      {"20.6", "20.6", "16287", "58795", "1701"},
+                                                      "100.24"},
+                                         HandbookCase{"Hemispherical300",
+                                                      300,
+                                                      HeadKind::Hemispherical,
+                                                      {"20.6", "12.7", "16145", "58652", "1800"},
+                                                      "100.02"}),
+                         CaseName());
 
 // Over the correlation's range: F from 0 to 3 and V from 10 to 100,000 ft^3.
 TEST(LeastWeightTest, IsATrueMinimumAndNeverAboveTheDesign) {
@@ -68,12 +84,12 @@ TEST(LeastWeightTest, IsATrueMinimumAndNeverAboveTheDesign) {
     for (double V = 10; V <= 100000; V *= 1.5) {
       for (const HeadKind head : kHeadKinds) {
         const DesignValues v{F * 0.125 * 17000, 0.125, 17000, 1, V};
-        WallOptions options;
+        DesignOptions options;
         options.head = head;
-        const Wall wall = WallOf(v, options);
+        const Wall wall = WallFor(v, options);
         const std::string where = "F " + std::to_string(F) + ", V " + std::to_string(V);
-        if (wall.error != WallError::None) {
-          EXPECT_EQ(wall.error, WallError::ShellPressureLimit) << where;
+        if (wall.error != ProblemKind::None) {
+          EXPECT_EQ(wall.error, ProblemKind::ShellPressureLimit) << where;
           continue;
         }
         ++worked;
@@ -92,13 +108,13 @@ TEST(LeastWeightTest, IsATrueMinimumAndNeverAboveTheDesign) {
 
 TEST(WeightCurveTest, SpansHalfToTwiceTheLeastAndBottomsThere) {
   const DesignValues v{300, 0.125, 17000, 1, 1500};
-  const Wall wall = WallOf(v);
+  const Wall wall = WallFor(v);
   const std::vector<WeightPoint> curve = WeightCurve(v, wall);
   ASSERT_EQ(curve.size(), 41U);
   EXPECT_DOUBLE_EQ(curve.front().D, wall.leastD / 2);
   EXPECT_DOUBLE_EQ(curve.back().D, wall.leastD * 2);
   for (const WeightPoint& p : curve) EXPECT_GE(p.kg, wall.leastKg) << p.D;
-  EXPECT_TRUE(WeightCurve(v, WallOf({-1, 0.125, 17000, 1, 1500})).empty());
+  EXPECT_TRUE(WeightCurve(v, WallFor({-1, 0.125, 17000, 1, 1500})).empty());
 }
 
 struct LimitCase {
@@ -106,7 +122,7 @@ struct LimitCase {
   friend std::ostream& operator<<(std::ostream& os, const LimitCase& c) { return os << c.name; }
   double P;
   double density;
-  WallError error;
+  ProblemKind error;
   const char* message;
 };
 
@@ -116,13 +132,13 @@ class WallLimitTest : public testing::TestWithParam<LimitCase> {};
 // reaches R / 2 at P = S E / 2.6, just below 0.385 S E.
 TEST_P(WallLimitTest, RefusesAtTheLimits) {
   const LimitCase& c = GetParam();
-  WallOptions options;
+  DesignOptions options;
   options.density = c.density;
-  const Evaluation e = Evaluate(InBaseUnits({c.P, 1, 1000, 1, 1000}), options);
-  ASSERT_EQ(e.status, Status::Sized) << "D and L stay sized";
-  EXPECT_EQ(e.wall.error, c.error);
-  EXPECT_EQ(e.wallTexts.message, c.message);
-  EXPECT_EQ(e.wallTexts[WallResult::EmptyWeight].empty(), c.error != WallError::None);
+  const Calculation calc = CalculationOf({c.P, 1, 1000, 1, 1000}, options);
+  ASSERT_EQ(calc.GetStatus(), Status::Sized) << "D and L stay sized";
+  EXPECT_EQ(calc.wall.error, c.error);
+  EXPECT_EQ(calc.MessageOf(Group::Wall), c.message);
+  EXPECT_EQ(calc.Text(Figure::EmptyWeight).empty(), c.error != ProblemKind::None);
 }
 
 constexpr double kHalfRadiusP = 1000 / 2.6;
@@ -130,20 +146,20 @@ constexpr double kHalfRadiusP = 1000 / 2.6;
 INSTANTIATE_TEST_SUITE_P(
     , WallLimitTest,
     testing::Values(
-        LimitCase{"NoPressure", 0, 7850, WallError::None, ""},
-        LimitCase{"Vacuum", -1, 7850, WallError::Vacuum,
+        LimitCase{"NoPressure", 0, 7850, ProblemKind::None, ""},
+        LimitCase{"Vacuum", -1, 7850, ProblemKind::Vacuum,
                   "The wall is worked out for internal pressure only, and P is below 0"},
-        LimitCase{"JustBelowHalfRadius", kHalfRadiusP*(1 - 1e-12), 7850, WallError::None, ""},
+        LimitCase{"JustBelowHalfRadius", kHalfRadiusP*(1 - 1e-12), 7850, ProblemKind::None, ""},
         LimitCase{"JustAboveHalfRadius", kHalfRadiusP*(1 + 1e-12), 7850,
-                  WallError::ShellThicknessLimit,
+                  ProblemKind::ShellThicknessLimit,
                   "The shell's t is above R / 2, where the thin-wall shell formulas end"},
-        LimitCase{"AtThePressureLimit", 385, 7850, WallError::ShellThicknessLimit,
+        LimitCase{"AtThePressureLimit", 385, 7850, ProblemKind::ShellThicknessLimit,
                   "The shell's t is above R / 2, where the thin-wall shell formulas end"},
-        LimitCase{"AboveThePressureLimit", 385 * (1 + 1e-12), 7850, WallError::ShellPressureLimit,
+        LimitCase{"AboveThePressureLimit", 385 * (1 + 1e-12), 7850, ProblemKind::ShellPressureLimit,
                   "P is above 0.385 S E, where the thin-wall shell formulas end"},
-        LimitCase{"NoDensity", 100, 0, WallError::DensityNotPositive,
+        LimitCase{"NoDensity", 100, 0, ProblemKind::DensityNotPositive,
                   "The density must be a number above 0"},
-        LimitCase{"InfiniteDensity", 100, INFINITY, WallError::DensityNotPositive,
+        LimitCase{"InfiniteDensity", 100, INFINITY, ProblemKind::DensityNotPositive,
                   "The density must be a number above 0"}),
     CaseName());
 
@@ -158,10 +174,10 @@ struct PlateCase {
 class PlateStepTest : public testing::TestWithParam<PlateCase> {};
 
 TEST_P(PlateStepTest, RoundsUp) {
-  WallOptions options;
+  DesignOptions options;
   options.step = GetParam().step;
-  const Wall wall = WallOf({0, GetParam().C, 16000, 1, 1000}, options);
-  EXPECT_EQ(TextsOf(wall)[WallResult::ShellThickness], GetParam().shown);
+  const Calculation calc = CalculationOf({0, GetParam().C, 16000, 1, 1000}, options);
+  EXPECT_EQ(calc.Text(Figure::ShellThickness), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -178,9 +194,10 @@ TEST(WallOfTest, RefusedSizingHasNoWall) {
   for (const DesignValues& v :
        {DesignValues{100, 0, 16000, 0.8, 1000}, DesignValues{100, 0.0625, 16000, 0, 1000},
         DesignValues{4000, 0.0625, 16000, 0.8, 1000}, DesignValues{100, 0.0625, 16000, 0.8, 0}}) {
-    const Wall wall = WallOf(v);
-    EXPECT_EQ(wall.error, WallError::NotSized) << v.C << " " << v.E << " " << v.P << " " << v.V;
-    EXPECT_EQ(TextsOf(wall).message, "");
+    const Calculation calc = CalculationOf(v);
+    EXPECT_EQ(calc.wall.error, ProblemKind::NotSized)
+        << v.C << " " << v.E << " " << v.P << " " << v.V;
+    EXPECT_EQ(calc.MessageOf(Group::Wall), "");
   }
 }
 
@@ -191,8 +208,9 @@ TEST(WallNamesTest, ReadInAnyCase) {
   EXPECT_EQ(PlateStepNamed("1MM"), PlateStep::Millimetre);
   EXPECT_EQ(PlateStepNamed("1/16in"), PlateStep::Sixteenth);
   EXPECT_EQ(PlateStepNamed("2mm"), std::nullopt);
-  EXPECT_EQ(HeadKindProblem("flat"), "flat is not ellipsoidal or hemispherical");
-  EXPECT_EQ(PlateStepProblem("2mm"), "2mm is not 1/16in or 1mm");
+  EXPECT_EQ(Message({ProblemKind::NoSuchHead, {}, "flat"}),
+            "flat is not ellipsoidal or hemispherical");
+  EXPECT_EQ(Message({ProblemKind::NoSuchPlateStep, {}, "2mm"}), "2mm is not 1/16in or 1mm");
 }
 
 // The numbers on a line of the record, in order.
@@ -230,7 +248,7 @@ std::vector<Worked> FormulasIn(const std::string& record) {
 // order it prints them: t1, t2, the head's t, the shell's and a head's
 // weight.
 TEST(WallRecordTest, HandNumbersAgreeToTheDigitsShown) {
-  const std::string record = CalculationRecord({300, 0.125, 17000, 1, 1500});
+  const std::string record = CalculationRecord(CalculationOf({300, 0.125, 17000, 1, 1500}));
   const std::vector<Worked> f = FormulasIn(record);
   ASSERT_EQ(f.size(), 5U) << record;
   const auto agrees = [](const Worked& w, double byHand) {
@@ -255,7 +273,7 @@ TEST(WallRecordTest, HandNumbersAgreeToTheDigitsShown) {
 }
 
 TEST(WallRecordTest, SaysWhyAWallWasNotWorkedOut) {
-  const std::string record = CalculationRecord({-400, 0.0625, 16000, 0.8, 1000});
+  const std::string record = CalculationRecord(CalculationOf({-400, 0.0625, 16000, 0.8, 1000}));
   EXPECT_NE(record.find("  P >= 0: -400 psi, fails\n"), std::string::npos) << record;
   EXPECT_NE(record.find("Wall not worked out: The wall is worked out for internal pressure only"),
             std::string::npos);

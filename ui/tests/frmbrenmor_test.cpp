@@ -26,7 +26,7 @@
 #include <clocale>
 #include <memory>
 
-#include "brenmor/record.h"
+#include "brenmor/presentation/record.h"
 #include "chartwindow.h"
 #include "window_driver.h"
 
@@ -757,7 +757,8 @@ void FrmBrenmorTest::backgroundMenuCopiesTheRecord() {
   QTest::keyClick(menu, Qt::Key_Return);
   const QString record = QGuiApplication::clipboard()->text();
   QCOMPARE(record,
-           QString::fromStdString(brenmor::CalculationRecord(ui_->window.designState().Values())));
+           QString::fromStdString(brenmor::CalculationRecord(
+               brenmor::Calculate(brenmor::InBaseUnits(ui_->window.designState().Values())))));
   QVERIFY2(record.contains("= 0.181297804095732 1/in, shown 0.181"), qPrintable(record));
 }
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <random>
 
-#include "brenmor/design_state.h"
-#include "brenmor/number_text.h"
+#include "brenmor/form/design_state.h"
+#include "brenmor/numbers/number_text.h"
 #include "window_driver.h"
 
 namespace {
@@ -181,12 +181,14 @@ QString MonkeyTest::check() const {
   }
   // A size on screen is the size of the values committed when it was asked for.
   const brenmor::DesignValues& v = calculated_;
-  const brenmor::Evaluation sized = brenmor::Evaluate(brenmor::InBaseUnits(v));
+  const brenmor::Calculation sized = brenmor::Calculate(brenmor::InBaseUnits(v));
   const QString d = ui_->driver.box("txtD")->text();
   const QString l = ui_->driver.box("txtL")->text();
-  if (d.toStdString() != sized.dText || l.toStdString() != sized.lText) {
+  const std::string& dText = sized.Text(brenmor::Figure::D);
+  const std::string& lText = sized.Text(brenmor::Figure::L);
+  if (d.toStdString() != dText || l.toStdString() != lText) {
     return QString("D %1 and L %2 on screen, but the committed values give %3 and %4")
-        .arg(d, l, QString::fromStdString(sized.dText), QString::fromStdString(sized.lText));
+        .arg(d, l, QString::fromStdString(dText), QString::fromStdString(lText));
   }
   for (const QLineEdit* box : ui_->window.findChildren<QLineEdit*>()) {
     const QString text = box->text();

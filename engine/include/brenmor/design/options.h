@@ -1,0 +1,54 @@
+// The choices that finish a design beyond its five values: the heads, the
+// plate step and the plate's density. The form's panel, a list's head
+// column and the command line's options name them alike.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace brenmor {
+
+// The two ends, both alike.
+enum class HeadKind {
+  Ellipsoidal,    // 2:1 ellipsoidal, the usual head
+  Hemispherical,  // half a sphere: thinner, deeper, dearer to form
+};
+
+// The step to which a thickness is rounded up: the plates one can buy.
+enum class PlateStep {
+  Sixteenth,   // 1/16 in
+  Millimetre,  // 1 mm
+};
+
+struct DesignOptions {
+  HeadKind head = HeadKind::Ellipsoidal;
+  PlateStep step = PlateStep::Sixteenth;
+  double density = 7850;  // kg/m^3: carbon steel
+
+  bool operator==(const DesignOptions&) const = default;
+};
+
+// The name a list or a command line gives an option ("ellipsoidal",
+// "1/16in"), and the words a person reads ("2:1 ellipsoidal", "1/16 in").
+inline constexpr std::array<HeadKind, 2> kHeadKinds = {HeadKind::Ellipsoidal,
+                                                       HeadKind::Hemispherical};
+inline constexpr std::array<PlateStep, 2> kPlateSteps = {PlateStep::Sixteenth,
+                                                         PlateStep::Millimetre};
+std::string_view Name(HeadKind head);
+std::string_view Caption(HeadKind head);
+std::string_view Name(PlateStep step);
+std::string_view Caption(PlateStep step);
+// The kind or step of that name, in any case; nothing when there is none.
+std::optional<HeadKind> HeadKindNamed(std::string_view name);
+std::optional<PlateStep> PlateStepNamed(std::string_view name);
+// The kind or step at that position of its list; nothing off the list.
+std::optional<HeadKind> HeadKindAt(int position);
+std::optional<PlateStep> PlateStepAt(int position);
+int PositionOf(HeadKind head);
+int PositionOf(PlateStep step);
+
+// Whether a density, kg/m^3, can weigh a vessel: a finite number above 0.
+bool IsDensity(double kgPerCubicMetre);
+
+}  // namespace brenmor

@@ -1,0 +1,133 @@
+#include "brenmor/calculation/calculation.h"
+
+#include <cmath>
+
+#include "brenmor/design/units.h"
+#include "design/factors.h"
+
+namespace brenmor {
+namespace {
+
+// A figure's number in its unit, when the calculation gives it.
+std::optional<double> ValueOf(const Calculation& c, Figure figure) {
+  const VesselSize& size = c.sizing.size;
+  const Wall& wall = c.wall;
+  switch (figure) {
+    case Figure::F:
+      return c.sizing.F;
+    case Figure::D:
+      return size.D;
+    case Figure::L:
+      return size.L;
+    case Figure::LengthOverD:
+      return size.L / size.D;
+    case Figure::ShellThickness:
+      return wall.shell.nominal * kMmPerInch;
+    case Figure::HeadThickness:
+      return wall.head.nominal * kMmPerInch;
+    case Figure::EmptyWeight:
+      return wall.emptyKg;
+    case Figure::WaterWeight:
+      return wall.waterKg;
+    case Figure::LeastWeightD:
+      break;
+  }
+  return wall.leastD;
+}
+
+bool Gives(const Calculation& c, Figure figure) {
+  switch (Info(figure).group) {
+    case Group::Size:
+      return figure == Figure::F ? c.sizing.F.has_value() : c.Sized();
+    case Group::Wall:
+      break;
+  }
+  return c.wall.error == ProblemKind::None;
+}
+
+void Show(Calculation& c) {
+  for (const Figure figure : kFigures) {
+    if (!Gives(c, figure)) continue;
+    if (const std::optional<double> value = ValueOf(c, figure)) {
+      c.shown[static_cast<std::size_t>(figure)] = FigureText(figure, *value);
+    }
+  }
+}
+
+// Commits each value as a unit pick does; the first refused is the problem.
+void Commit(Calculation& c, const Quantities& given) {
+  for (const Field field : kFields) {
+    const Quantity& q = given[static_cast<std::size_t>(field)];
+    const bool onItsList =
+        q.unit == 0 || (q.unit > 0 && static_cast<std::size_t>(q.unit) < UnitNames(field).size());
+    const double value = onItsList ? ToBase(field, q.unit, q.number) : 0;
+    const ProblemKind refused = onItsList ? CommitRule(field, value) : ProblemKind::UnitNotOnList;
+    if (refused == ProblemKind::None) {
+      c.committed[static_cast<std::size_t>(field)] = value;
+    } else if (!c.problem) {
+      c.problem = {refused, field};
+    }
+  }
+}
+
+}  // namespace
+
+ProblemKind CommitRule(Field field, double value) {
+  if (!std::isfinite(value)) return ProblemKind::OutOfRange;
+  if (field == Field::E && value > 1) return ProblemKind::EAboveOne;
+  return ProblemKind::None;
+}
+
+std::string_view StatusName(Status status) {
+  switch (status) {
+    case Status::Sized:
+      return "sized";
+    case Status::Refused:
+      return "refused";
+    case Status::Error:
+      return "error";
+  }
+  return {};
+}
+
+Quantities InBaseUnits(const DesignValues& v) {
+  return {{{v.P, 0}, {v.C, 0}, {v.S, 0}, {v.E, 0}, {v.V, 0}}};
+}
+
+DesignValues Calculation::Values() const {
+  DesignValues v;
+  for (const Field field : kFields) v[field] = committed[static_cast<std::size_t>(field)].value_or(0);
+  v.F = sizing.F.value_or(0);
+  v.D = sizing.size.D;
+  return v;
+}
+
+std::string Calculation::MessageOf(Group group) const {
+  switch (group) {
+    case Group::Size:
+      return Message(problem);
+    case Group::Wall:
+      break;
+  }
+  return Message(wall.error);
+}
+
+Calculation Calculate(const Quantities& given, const DesignOptions& options) {
+  Calculation c;
+  c.options = options;
+  c.wall.options = options;
+  Commit(c, given);
+  if (!c.problem) {
+    const DesignValues v = c.Values();
+    c.sizing = SizeDesign(v.P, v.C, v.S, v.E, v.V);
+    if (c.sizing.error != ProblemKind::None) {
+      c.problem = {c.sizing.error};
+    } else {
+      c.wall = WallOf(c.Values(), c.sizing.size, options);
+    }
+  }
+  Show(c);
+  return c;
+}
+
+}  // namespace brenmor

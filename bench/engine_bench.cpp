@@ -4,10 +4,10 @@
 
 #include <cmath>
 
+#include "brenmor/design/units.h"
 #include "brenmor/form/design_state.h"
 #include "brenmor/numbers/number_text.h"
 #include "brenmor/sizing/sizing.h"
-#include "brenmor/design/units.h"
 #include "brenmor/wall/wall.h"
 #include "ratio_report.h"
 

@@ -200,7 +200,8 @@ DesignOptions ReadDesignOptions(const Options& options) {
   if (!options.plateStep.empty()) {
     const std::optional<PlateStep> step = PlateStepNamed(options.plateStep);
     if (!step) {
-      throw Failure("--plate-step " + Message({ProblemKind::NoSuchPlateStep, {}, options.plateStep}));
+      throw Failure("--plate-step " +
+                    Message({ProblemKind::NoSuchPlateStep, {}, options.plateStep}));
     }
     design.step = *step;
   }

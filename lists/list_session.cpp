@@ -28,8 +28,8 @@ void RowCounts::Add(const RowEnd& end) {
 ListSession::ListSession(ByteSource input, const RowOptions& options)
     : options_(options), reader_(std::move(input), options.delimiter) {
   if (!reader_.Next(headerBatch_, 1, kBatchBytes)) {
-    problem_.kind = reader_.ReadError() == 0 ? ListProblemKind::NoHeaderLine
-                                             : ListProblemKind::ReadFailed;
+    problem_.kind =
+        reader_.ReadError() == 0 ? ListProblemKind::NoHeaderLine : ListProblemKind::ReadFailed;
     problem_.error = reader_.ReadError();
     return;
   }

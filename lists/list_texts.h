@@ -24,6 +24,8 @@ struct ListTexts {
   std::string_view copy = "Copy results";
   std::string_view download = "Download CSV";
   std::string_view line = "Line in the list";
+  std::string_view lineHelp =
+      "Where the row begins in the list as it was read, the header being line 1";
   std::string_view results = "Sized list";
   std::string_view copyFailed = "The results could not be copied to the clipboard";
   std::string_view pastedNotShown =

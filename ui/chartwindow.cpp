@@ -205,10 +205,9 @@ QString ChartWindow::saveChart(const QString& path) const {
     return writer.write(chartView_->grab().toImage()) ? QString() : writer.errorString();
   }
   const RoleColours colours = chartView_->colours();
-  const std::string svg =
-      brenmor::SvgOf(chartView_->drawing(), {colours.ink.name().toStdString(),
-                                             colours.paper.name().toStdString(),
-                                             colours.accent.name().toStdString()});
+  const std::string svg = brenmor::SvgOf(
+      chartView_->drawing(), {colours.ink.name().toStdString(), colours.paper.name().toStdString(),
+                              colours.accent.name().toStdString()});
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(svg.data(), static_cast<qint64>(svg.size())) != static_cast<qint64>(svg.size()) ||

@@ -1,8 +1,14 @@
-// The engine as the page sees it: the form's model and texts, the chart, the
-// wall, the calculation record and the sizing of a list, as a small C API.
-// Each result is one text of named fields, so that the page reads a struct by its field names
-// and holds no rule of its own. A C API rather than embind: embind's glue
-// and type registration tripled the page's start-up and doubled its size.
+// The engine as the page sees it: the form's model and texts, the figures'
+// table, the chart and panel of the last calculation, the calculation record
+// and the sizing of a list, as a small C API. Each answer is one text of
+// named fields, so that the page reads a struct by its field names and holds
+// no rule of its own. A C API rather than embind: embind's glue and type
+// registration tripled the page's start-up and doubled its size.
+//
+// Everything that crosses is checked here: a number off its list, a null
+// text or a count from the page beyond what was asked for is refused in
+// words, and every text is escaped, so that a separator typed into a box
+// cannot split the struct it travels in.
 #include <emscripten/emscripten.h>
 
 #include <cerrno>
@@ -13,10 +19,9 @@
 #include <utility>
 #include <vector>
 
-#include "brenmor/presentation/chart.h"
 #include "brenmor/form/form_model.h"
-#include "brenmor/presentation/record.h"
-#include "brenmor/wall/wall.h"
+#include "brenmor/presentation/chart.h"
+#include "brenmor/presentation/svg.h"
 #include "brenmor/presentation/weight_plot.h"
 #include "list_run.h"
 #include "list_texts.h"
@@ -25,14 +30,40 @@ namespace {
 
 using brenmor::DecimalMark;
 using brenmor::Field;
+using brenmor::Figure;
 namespace lists = brenmor::lists;
 
-// A struct as text: "name\x1Fvalue" pairs, each ended by \x1E; a list's
-// items are ended by \x1C, and structs in a list by \x1D.
+// The page lays its pictures out at these sizes and lets its style scale
+// them: the chart beside the form, the weight curve in the panel.
+constexpr double kChartWidth = 480;
+constexpr double kChartHeight = 360;
+constexpr double kPlotWidth = 300;
+constexpr double kPlotHeight = 220;
+
+// A text with the separators below, and the escape itself, written as the
+// escape and the character 0x40 above: the page undoes it (boundary.js).
+constexpr char kEscape = '\x1B';
+std::string Escaped(std::string_view text) {
+  std::string escaped;
+  escaped.reserve(text.size());
+  for (const char c : text) {
+    if (c >= kEscape && c <= '\x1F') {
+      escaped += kEscape;
+      escaped += static_cast<char>(c + 0x40);
+    } else {
+      escaped += c;
+    }
+  }
+  return escaped;
+}
+
+// A struct as text: "name\x1Fvalue" pairs, each ended by \x1E, the value
+// escaped; a list's items, each escaped, are ended by \x1C, and rows of
+// them by \x1D, before the list is escaped again as the field's value.
 class Fields {
  public:
   Fields& Add(std::string_view name, std::string_view value) {
-    ((text_ += name) += '\x1F') += value;
+    ((text_ += name) += '\x1F') += Escaped(value);
     text_ += '\x1E';
     return *this;
   }
@@ -43,7 +74,7 @@ class Fields {
   template <class Range>
   Fields& AddList(std::string_view name, const Range& items) {
     std::string list;
-    for (const auto& item : items) (list += item) += '\x1C';
+    for (const auto& item : items) (list += Escaped(item)) += '\x1C';
     return Add(name, list);
   }
   std::string Take() { return std::move(text_); }
@@ -58,17 +89,46 @@ brenmor::FormModel& Form() {
   return form;
 }
 
-// The last result, alive until the next call: the page copies it at once.
-const char* Result(std::string text) {
-  static std::string result;
-  result = std::move(text);
-  return result.c_str();
+// The last answer, alive until the next call: the page copies it at once.
+const char* Answer(std::string text) {
+  static std::string answer;
+  answer = std::move(text);
+  return answer.c_str();
+}
+
+const char* Refused(std::string_view why) { return Answer(Fields().Add("error", why).Take()); }
+
+// The panel, the chart and the weight curve of the last calculation, with
+// the choices that made it.
+void AddResults(Fields& fields, const brenmor::FormView& view) {
+  const brenmor::Calculation* c = view.calculation ? &*view.calculation : nullptr;
+  const brenmor::Palette palette = brenmor::PagePalette();
+  for (const Figure figure : brenmor::kFigures) {
+    const brenmor::FigureInfo& info = brenmor::Info(figure);
+    if (info.place != brenmor::Place::Panel) continue;
+    fields.Add(info.pageId, c != nullptr ? brenmor::WithUnit(figure, c->Text(figure)) : "");
+  }
+  fields
+      .Add("leastWeightNote", c != nullptr && c->wall.error == brenmor::ProblemKind::None
+                                  ? brenmor::LeastWeightNote(c)
+                                  : "")
+      .Add("wallMessage", c != nullptr ? c->MessageOf(brenmor::Group::Wall) : "")
+      .Add("head", std::to_string(brenmor::PositionOf(view.options.head)))
+      .Add("plateStep", std::to_string(brenmor::PositionOf(view.options.step)))
+      .Add("chart",
+           brenmor::SvgOf(brenmor::DrawChart(brenmor::ChartOf(c), kChartWidth, kChartHeight),
+                          palette))
+      .Add("plot", brenmor::SvgOf(
+                       brenmor::DrawWeightPlot(brenmor::WeightPlotOf(c), kPlotWidth, kPlotHeight),
+                       palette));
 }
 
 // What the page must now show: each value's box and list (their fields
 // named by the value's letter: Ptext, Pedited, PlistShown, Punit), the
-// results, the message and where the focus goes.
+// form's figures, the message and where the focus goes; and, when the
+// calculation moved since the page last heard, the results beside the form.
 const char* View(const brenmor::FormView& view) {
+  static unsigned shown = 0;
   Fields fields;
   for (const Field field : brenmor::kFields) {
     const std::string letter(brenmor::Info(field).letter);
@@ -78,13 +138,18 @@ const char* View(const brenmor::FormView& view) {
         .Flag(letter + "listShown", box.listShown)
         .Add(letter + "unit", std::to_string(box.unit));
   }
-  return Result(fields.Add("fText", view.fText)
-                    .Add("dText", view.dText)
-                    .Add("lText", view.lText)
-                    .Add("message", view.message)
-                    .Add("focus", view.focus ? brenmor::Name(*view.focus) : "")
-                    .Take());
+  fields.Add("fText", view.fText)
+      .Add("dText", view.dText)
+      .Add("lText", view.lText)
+      .Add("message", view.message)
+      .Add("focus", view.focus ? brenmor::Name(*view.focus) : "")
+      .Flag("results", view.calculations != shown);
+  if (view.calculations != shown) AddResults(fields, view);
+  shown = view.calculations;
+  return Answer(fields.Take());
 }
+
+bool OnList(int at, std::size_t size) { return at >= 0 && static_cast<std::size_t>(at) < size; }
 
 std::string FieldTexts(Field field) {
   const brenmor::FieldInfo& info = brenmor::Info(field);
@@ -99,55 +164,56 @@ std::string FieldTexts(Field field) {
       .Take();
 }
 
-std::string ResultTexts(brenmor::Result result) {
-  const brenmor::ResultInfo& info = brenmor::Info(result);
-  return Fields().Add("caption", info.caption).Add("help", info.help).Take();
+std::string FigureTexts(Figure figure) {
+  const brenmor::FigureInfo& info = brenmor::Info(figure);
+  return Fields()
+      .Add("name", info.name)
+      .Add("caption", info.caption)
+      .Add("captionWithUnit", brenmor::CaptionWithUnit(figure))
+      .Add("help", info.help)
+      .Add("pageId", info.pageId)
+      .Flag("inPanel", info.place == brenmor::Place::Panel)
+      .Take();
 }
 
-// The wall panel's captions and choices.
-std::string WallPanelTexts() {
+std::string WindowTexts() {
   const brenmor::FormTexts& t = brenmor::kFormTexts;
-  Fields fields;
-  fields.Add("title", t.wallTitle).Add("headKind", t.headKind).Add("plateStep", t.plateStep);
   std::vector<std::string_view> heads;
   std::vector<std::string_view> steps;
   for (const auto head : brenmor::kHeadKinds) heads.push_back(brenmor::Caption(head));
   for (const auto step : brenmor::kPlateSteps) steps.push_back(brenmor::Caption(step));
-  fields.AddList("heads", heads).AddList("steps", steps);
-  for (const brenmor::WallResult result : brenmor::kWallResults) {
-    const brenmor::WallResultInfo& info = brenmor::Info(result);
-    fields.Add(std::string(info.name) + "Caption", info.caption)
-        .Add(std::string(info.name) + "Help", info.help);
-  }
-  return fields.Take();
-}
-
-// The wall options the page's lists name by position, or nothing when a
-// position is off its list.
-std::optional<brenmor::WallOptions> WallOptionsAt(int head, int step) {
-  const auto on = [](int at, std::size_t size) {
-    return at >= 0 && static_cast<std::size_t>(at) < size;
-  };
-  if (!on(head, brenmor::kHeadKinds.size()) || !on(step, brenmor::kPlateSteps.size())) {
-    return std::nullopt;
-  }
-  brenmor::WallOptions options;
-  options.head = brenmor::kHeadKinds[static_cast<std::size_t>(head)];
-  options.step = brenmor::kPlateSteps[static_cast<std::size_t>(step)];
-  return options;
+  return Fields()
+      .Add("title", t.title)
+      .Add("tagline", t.tagline)
+      .Add("selectUnits", t.selectUnits)
+      .Add("calculate", t.calculate)
+      .Add("revision", t.revision)
+      .Add("date", t.date)
+      .Add("copyRecord", t.copyRecord)
+      .Add("copyFailed", t.copyFailed)
+      .Add("logo", t.logo)
+      .Add("separator", t.separator)
+      .Add("wallTitle", t.wallTitle)
+      .Add("headKind", t.headKind)
+      .Add("plateStep", t.plateStep)
+      .AddList("heads", heads)
+      .AddList("steps", steps)
+      .Take();
 }
 
 // A list's bytes come from the page's worker, a slice at a time: of the
 // file chosen, read as the reader asks for it, or of the cells pasted.
-// Fewer than asked for is the end; less than none, a failure to read.
+// Fewer than asked for is the end; less than none, or more than asked for,
+// a failure to read.
 EM_JS(int, brenmor_page_read_list, (char* into, int size),
       { return Module["readList"](into, size); });
 
 lists::ByteSource PageSource() {
   return [](char* into, std::size_t size) {
     const int count = brenmor_page_read_list(into, static_cast<int>(size));
-    return count < 0 ? lists::BytesRead{0, EIO}
-                     : lists::BytesRead{static_cast<std::size_t>(count), 0};
+    return count < 0 || static_cast<std::size_t>(count) > size
+               ? lists::BytesRead{0, EIO}
+               : lists::BytesRead{static_cast<std::size_t>(count), 0};
   };
 }
 
@@ -158,7 +224,7 @@ std::optional<lists::ListRun>& Run() {
 }
 
 // A cell as the page's table shows it: a list may hold any byte, and a
-// control character, the fields' separators among them, shows as a space.
+// control character shows as a space.
 std::string ShownCell(std::string_view cell) {
   std::string shown(cell);
   for (char& c : shown) {
@@ -170,9 +236,9 @@ std::string ShownCell(std::string_view cell) {
 // A row as the page's table shows it: the list's line, then the cells,
 // each ended by \x1C, and the row by \x1D.
 std::string ShownRow(std::string_view line, const std::vector<std::string>& cells) {
-  std::string text(line);
+  std::string text = Escaped(line);
   text += '\x1C';
-  for (const std::string& cell : cells) (text += ShownCell(cell)) += '\x1C';
+  for (const std::string& cell : cells) (text += Escaped(ShownCell(cell))) += '\x1C';
   return text += '\x1D';
 }
 
@@ -180,6 +246,39 @@ std::string ShownRows(const std::vector<lists::ShownRow>& rows) {
   std::string text;
   for (const lists::ShownRow& row : rows) text += ShownRow(std::to_string(row.line), row.cells);
   return text;
+}
+
+// The table's head: the list's own columns as they are, the added ones by
+// their captions and units.
+std::string TableHead(const std::vector<std::string>& cells) {
+  const auto added = static_cast<std::ptrdiff_t>(brenmor::ResultColumns().size());
+  std::vector<std::string> head(cells.begin(), cells.end() - added);
+  for (const brenmor::ResultColumn& column : brenmor::ResultColumns()) {
+    head.push_back(brenmor::Caption(column));
+  }
+  return ShownRow(lists::kListTexts.line, head);
+}
+
+// What each column of the table holds, which its style follows: the line,
+// the list's own cells, a figure, the status or a message.
+std::vector<std::string_view> ColumnKinds(std::size_t cells) {
+  const std::size_t added = brenmor::ResultColumns().size();
+  std::vector<std::string_view> kinds = {"line"};
+  kinds.insert(kinds.end(), cells - added, "carried");
+  for (const brenmor::ResultColumn& column : brenmor::ResultColumns()) {
+    switch (column.kind) {
+      case brenmor::ColumnKind::Figure:
+        kinds.emplace_back("figure");
+        break;
+      case brenmor::ColumnKind::Status:
+        kinds.emplace_back("status");
+        break;
+      case brenmor::ColumnKind::Message:
+        kinds.emplace_back("message");
+        break;
+    }
+  }
+  return kinds;
 }
 
 std::string ListSectionTexts() {
@@ -198,6 +297,8 @@ std::string ListSectionTexts() {
       .Add("copy", t.copy)
       .Add("download", t.download)
       .Add("results", t.results)
+      .Add("line", t.line)
+      .Add("lineHelp", t.lineHelp)
       .Add("copyFailed", t.copyFailed)
       .Add("pastedNotShown", t.pastedNotShown)
       .Add("largestPasteShown", std::to_string(lists::kLargestPasteShown))
@@ -208,51 +309,40 @@ std::string At(const std::string& text) {
   return std::to_string(reinterpret_cast<std::uintptr_t>(text.data()));
 }
 
-std::string WindowTexts() {
-  const brenmor::FormTexts& t = brenmor::kFormTexts;
-  return Fields()
-      .Add("title", t.title)
-      .Add("selectUnits", t.selectUnits)
-      .Add("calculate", t.calculate)
-      .Add("revision", t.revision)
-      .Add("date", t.date)
-      .Add("copyRecord", t.copyRecord)
-      .Add("copyFailed", t.copyFailed)
-      .Add("logo", t.logo)
-      .Add("separator", t.separator)
-      .Take();
-}
-
 }  // namespace
 
 extern "C" {
 
-// The form: the window's texts, then P, C, S, E, V, then F, D, L.
+// The form: the window's texts, then P, C, S, E, V, then every figure.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_form() {
   std::string form = WindowTexts() + '\x1D';
   for (const Field field : brenmor::kFields) form += FieldTexts(field) + '\x1D';
-  for (const auto result : {brenmor::Result::F, brenmor::Result::D, brenmor::Result::L}) {
-    form += ResultTexts(result) + '\x1D';
-  }
-  return Result(std::move(form));
+  for (const Figure figure : brenmor::kFigures) form += FigureTexts(figure) + '\x1D';
+  return Answer(std::move(form));
 }
 
 // The form's events, each answered with the view to draw.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_view() { return View(Form().View()); }
 
+// The panel, chart and curve of the view as it stands, for the page's
+// first drawing of them.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_results() {
+  Fields fields;
+  AddResults(fields, Form().View());
+  return Answer(fields.Take());
+}
+
 EMSCRIPTEN_KEEPALIVE const char* brenmor_text_edited(int field, const char* text) {
-  if (field < 0 || static_cast<std::size_t>(field) >= brenmor::kFields.size()) {
-    return Result(Fields().Add("error", "no such field").Take());
-  }
+  if (!OnList(field, brenmor::kFields.size())) return Refused("no such field");
+  if (text == nullptr) return Refused("no text");
   return View(Form().TextEdited(static_cast<Field>(field), text));
 }
 
 // A unit off its list is the model's own refusal; a field off the form, or
 // E, which has no list, is the page's mistake.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_unit_picked(int field, int unit, int listHadFocus) {
-  if (field < 0 || static_cast<std::size_t>(field) >= brenmor::kFields.size() ||
-      static_cast<Field>(field) == Field::E) {
-    return Result(Fields().Add("error", "no such unit list").Take());
+  if (!OnList(field, brenmor::kFields.size()) || static_cast<Field>(field) == Field::E) {
+    return Refused("no such unit list");
   }
   return View(Form().UnitPicked(static_cast<Field>(field), unit, listHadFocus != 0));
 }
@@ -267,59 +357,39 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_message_closed() { return View(Form().M
 
 EMSCRIPTEN_KEEPALIVE const char* brenmor_copy_failed() { return View(Form().CopyFailed()); }
 
-// The chart of the last Calculate as SVG, in the page's text colour.
-EMSCRIPTEN_KEEPALIVE const char* brenmor_chart(int width, int height) {
-  const auto& calculated = Form().View().calculated;
-  const brenmor::Chart chart = calculated ? brenmor::ChartOf(*calculated) : brenmor::EmptyChart();
-  return Result(brenmor::ChartSvg(chart, width, height, "currentColor", "#ffffff", "#2a7ab8"));
+// A choice of the panel (0 heads, 1 plate step) picked at a position of
+// its list.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_option_picked(int option, int position) {
+  const bool onItsList = option == 0 ? brenmor::HeadKindAt(position).has_value()
+                                     : option == 1 && brenmor::PlateStepAt(position).has_value();
+  if (!onItsList) return Refused("no such head kind or plate step");
+  return View(Form().OptionPicked(static_cast<brenmor::Option>(option), position));
 }
 
-// The record of the committed values, its wall with the page's heads and
-// plate step.
-EMSCRIPTEN_KEEPALIVE const char* brenmor_record(int head, int step) {
-  const auto options = WallOptionsAt(head, step);
-  if (!options) return Result("");
-  return Result(brenmor::CalculationRecord(Form().State().Values(), *options));
+// The record of the committed values with the panel's choices.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_record() {
+  const std::string record = Form().Record();
+  if (record.empty()) return Refused("the calculation record could not be made");
+  return Answer(Fields().Add("record", record).Take());
 }
 
-EMSCRIPTEN_KEEPALIVE const char* brenmor_wall_texts() { return Result(WallPanelTexts()); }
-
-// The wall of the last Calculate with the page's heads and plate step: each
-// figure with its unit, the note on the least weight, the refusal, and the
-// weight curve as SVG in the page's text colour.
-EMSCRIPTEN_KEEPALIVE const char* brenmor_wall(int head, int step, int width, int height) {
-  const auto options = WallOptionsAt(head, step);
-  if (!options) return Result(Fields().Add("error", "no such head kind or plate step").Take());
-  const auto& calculated = Form().View().calculated;
-  const brenmor::Wall wall = calculated ? brenmor::WallOf(*calculated, *options) : brenmor::Wall{};
-  const brenmor::WallTexts texts = brenmor::TextsOf(wall);
-  Fields fields;
-  for (const brenmor::WallResult result : brenmor::kWallResults) {
-    fields.Add(brenmor::Info(result).name, brenmor::WithUnit(texts, result));
-  }
-  const brenmor::WeightPlot plot = brenmor::WeightPlotOf(calculated, wall);
-  return Result(fields.Add("note", brenmor::LeastWeightNote(wall))
-                    .Add("message", texts.message)
-                    .Add("plot", brenmor::WeightPlotSvg(plot, width, height, "currentColor",
-                                                        "#ffffff", "#2a7ab8"))
-                    .Take());
-}
-
-EMSCRIPTEN_KEEPALIVE const char* brenmor_list_texts() { return Result(ListSectionTexts()); }
+EMSCRIPTEN_KEEPALIVE const char* brenmor_list_texts() { return Answer(ListSectionTexts()); }
 
 // Opens a list with the page's options, each a position on its list: its
 // header is read, and what the table's head shows comes back, or why the
 // whole list cannot be sized.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_list_open(int delimiter, int decimalComma, int pasted,
                                                    int head, int step, const char* name) {
-  const auto wall = WallOptionsAt(head, step);
-  if (delimiter < 0 || static_cast<std::size_t>(delimiter) >= lists::kDelimiterChoices.size() ||
-      !wall) {
-    return Result(Fields().Add("error", "no such delimiter, head kind or plate step").Take());
+  const auto headKind = brenmor::HeadKindAt(head);
+  const auto plateStep = brenmor::PlateStepAt(step);
+  if (!OnList(delimiter, lists::kDelimiterChoices.size()) || !headKind || !plateStep) {
+    return Refused("no such delimiter, head kind or plate step");
   }
+  if (name == nullptr) return Refused("no name");
   lists::RowOptions options;
   options.mark = decimalComma != 0 ? DecimalMark::Comma : DecimalMark::Point;
-  options.wall = *wall;
+  options.design.head = *headKind;
+  options.design.step = *plateStep;
   const auto choice = lists::kDelimiterChoices[static_cast<std::size_t>(delimiter)];
   const std::optional<char> read = lists::DelimiterOf(choice, options.mark, pasted != 0);
   Run().reset();
@@ -327,34 +397,36 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_list_open(int delimiter, int decimalCom
   if (read) {
     options.delimiter = *read;
     Run().emplace(PageSource(), options);
-    problem = Run()->Problem().empty() ? "" : lists::CannotSizeText(Run()->Problem());
+    problem = Run()->Problem() ? lists::CannotSizeText(Run()->Problem()) : "";
   }
-  const std::string header =
-      problem.empty() ? ShownRow(lists::kListTexts.line, Run()->HeaderCells()) : "";
-  return Result(
-      Fields()
-          .Add("problem", problem)
-          .Add("columns", problem.empty() ? lists::ColumnsText(Run()->ColumnsTaken()) : "")
-          .Add("header", header)
-          .Add("stopped", lists::StoppedText({}))
-          .Add("sizedName", lists::SizedName(name))
-          .Take());
+  return Answer(Fields()
+                    .Add("problem", problem)
+                    .Add("taken", problem.empty() ? lists::ColumnsText(Run()->ColumnsTaken()) : "")
+                    .Add("header", problem.empty() ? TableHead(Run()->HeaderCells()) : "")
+                    .AddList("columns", problem.empty() ? ColumnKinds(Run()->HeaderCells().size())
+                                                        : std::vector<std::string_view>())
+                    .Add("stopped", lists::StoppedText({}))
+                    .Add("sizedName", lists::SizedName(name))
+                    .Take());
 }
 
 // Sizes the next batch of the list opened: how far it has come,
 // what it says so far, the rows the table shows, and where this batch's
 // output lies, as brenmor-size writes it (csv) and tab-separated (tsv).
 EMSCRIPTEN_KEEPALIVE const char* brenmor_list_next() {
-  if (!Run() || !Run()->Problem().empty()) {
-    return Result(Fields().Add("error", "no list is open").Take());
-  }
+  if (!Run() || Run()->Problem()) return Refused("no list is open");
   lists::ListRun& run = *Run();
   const bool more = run.Next(lists::ListRun::kBatchRows);
-  const std::string& failure = run.Failure();
-  return Result(Fields()
+  lists::ListProblem failure;
+  if (run.ReadError() != 0) {
+    failure.kind = lists::ListProblemKind::ReadFailed;
+    failure.error = run.ReadError();
+  }
+  return Answer(Fields()
                     .Flag("more", more)
-                    .Add("failure", failure.empty() ? "" : lists::CannotSizeText(failure))
+                    .Add("failure", failure ? lists::CannotSizeText(failure) : "")
                     .Add("summary", lists::CountsText(run.Counts()))
+                    .Add("hint", lists::CommaDecimalText(run.Counts()))
                     .Add("stopped", lists::StoppedText(run.Counts()))
                     .Add("leftOut", lists::LeftOutText(run.LeftOut()))
                     .Add("bytesRead", std::to_string(run.BytesRead()))

@@ -13,11 +13,19 @@ const brenmorEngine = (() => {
     return bytes;
   };
 
+  // The engine escapes the separators below in every text it gives
+  // (bindings.cpp): each is undone once, where its level is split.
+  const unescaped = (text) => {
+    const [first, ...escapes] = text.split('\x1B');
+    return first + escapes.map((rest) => String.fromCharCode(rest.charCodeAt(0) - 0x40) + rest.slice(1))
+      .join('');
+  };
+
   // A struct whose fields are read by name: a name the engine did not give
   // is a mistake of the page, so it throws rather than reading undefined.
   const struct = (text) => {
-    const fields = Object.fromEntries(
-      text.split('\x1E').filter(Boolean).map((pair) => pair.split('\x1F')));
+    const fields = Object.fromEntries(text.split('\x1E').filter(Boolean)
+      .map((pair) => pair.split('\x1F')).map(([name, value]) => [name, unescaped(value)]));
     if (Object.hasOwn(fields, 'error')) throw new Error(`the engine refused a call: ${fields.error}`);
     return new Proxy(fields, {
       get(target, name) {
@@ -29,7 +37,7 @@ const brenmorEngine = (() => {
     });
   };
   // A list's items; a table's rows, each a list of cells.
-  const items = (text) => text.split('\x1C').slice(0, -1);
+  const items = (text) => text.split('\x1C').slice(0, -1).map(unescaped);
   const rows = (text) => text.split('\x1D').slice(0, -1).map(items);
 
   // The engine on this thread, with the C API's calls, each answering text.
@@ -61,10 +69,26 @@ const brenmorEngine = (() => {
     }
   };
 
-  // The heads and plate step the wall panel chooses, as positions on the
-  // engine's lists; the first of each before the panel has filled them.
+  // The form's model: each event answered with the view to draw.
+  const formOf = (call) => ({
+    view: () => struct(call('view')),
+    results: () => struct(call('results')),
+    textEdited: (field, text) => struct(call('text_edited', ['number', 'string'], [field, text])),
+    unitPicked: (field, unit, listHadFocus) =>
+      struct(call('unit_picked', ['number', 'number', 'number'], [field, unit, listHadFocus])),
+    focusLeftE: (forAnotherControl) => struct(call('focus_left_e', ['number'], [forAnotherControl])),
+    calculate: () => struct(call('calculate')),
+    messageClosed: () => struct(call('message_closed')),
+    copyFailed: () => struct(call('copy_failed')),
+    optionPicked: (option, position) =>
+      struct(call('option_picked', ['number', 'number'], [option, position])),
+    record: () => struct(call('record')).record,
+  });
+
+  // The panel's choices, as positions on the engine's lists; the first of
+  // each before the panel has drawn them.
   const wallChoice = () => ['cmbHead', 'cmbPlateStep']
     .map((id) => Math.max(0, document.getElementById(id).selectedIndex));
 
-  return { start, startFor, create, struct, items, rows, wallChoice };
+  return { start, startFor, create, struct, items, rows, formOf, wallChoice };
 })();

@@ -1,13 +1,12 @@
 // The form, a view of the engine's form model: each control event the window
-// serves goes to the model, and the page draws the view that comes back.
-// Every rule, number and text is the engine's; this keeps only what the
-// browser alone can do (the controls, the focus, the dialog, the clipboard),
-// and writes text, never HTML.
+// serves, and each choice of the panel beside it, goes to the model, and the
+// page draws the view that comes back. Every rule, number and text is the
+// engine's; this keeps only what the browser alone can do (the controls, the
+// focus, the dialog, the clipboard), and writes text, never HTML.
 'use strict';
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  const { struct } = brenmorEngine;
   // An old browser, or one with WebAssembly turned off, cannot run the
   // engine: say so where the form would be, rather than stay busy.
   let call;
@@ -21,21 +20,13 @@
     document.body.dataset.ready = 'no-engine';
     return;
   }
-  // The form's model answers each event with the view to draw.
-  const form = {
-    view: () => struct(call('view')),
-    textEdited: (field, text) => struct(call('text_edited', ['number', 'string'], [field, text])),
-    unitPicked: (field, unit, listHadFocus) =>
-      struct(call('unit_picked', ['number', 'number', 'number'], [field, unit, listHadFocus])),
-    focusLeftE: (forAnotherControl) => struct(call('focus_left_e', ['number'], [forAnotherControl])),
-    calculate: () => struct(call('calculate')),
-    messageClosed: () => struct(call('message_closed')),
-    copyFailed: () => struct(call('copy_failed')),
-  };
+  const form = brenmorEngine.formOf(call);
   // The value boxes, by the engine's field numbers, with their unit lists.
   const valueRows = ['P', 'C', 'S', 'E', 'V'].map((letter, field) => ({
     field, letter, box: $(`txt${letter}`), list: $(`cmb${letter}U`),
   }));
+  // The panel's choices, by the engine's option numbers.
+  const choices = ['cmbHead', 'cmbPlateStep'].map((id, option) => ({ option, list: $(id) }));
   const cmdCalc = $('cmdCalc');
   const dialog = $('dlgMessage');
 
@@ -59,14 +50,10 @@
     $('txtF').value = view.fText;
     $('txtD').value = view.dText;
     $('txtL').value = view.lText;
+    // The chart and the panel beside the form (results.js).
+    if (view.results) document.dispatchEvent(new CustomEvent('brenmor-results', { detail: view }));
     if (view.message) return showMessage(view.message);
     if (view.focus) $(view.focus).focus();
-  }
-
-  // The chart and the wall follow (results.js).
-  function cmdCalc_Click() {
-    render(form.calculate());
-    document.dispatchEvent(new Event('brenmor-calculated'));
   }
 
   // The window's message box: modal, one OK button; once it is closed, the
@@ -93,9 +80,12 @@
       }
     });
   }
+  for (const { option, list } of choices) {
+    list.addEventListener('change', () => render(form.optionPicked(option, list.selectedIndex)));
+  }
   // Switching to another window is no move away from the box.
   $('txtE').addEventListener('blur', () => render(form.focusLeftE(document.hasFocus())));
-  cmdCalc.addEventListener('click', cmdCalc_Click);
+  cmdCalc.addEventListener('click', () => render(form.calculate()));
   // The background menu (menu.js) could not copy the record.
   document.addEventListener('brenmor-copy-failed', () => render(form.copyFailed()));
   document.addEventListener('keydown', (event) => {

@@ -27,16 +27,21 @@
   let source = null;  // the last list: { file } or { text }
   let sized = null;  // its output: { csv, tsv, name }, once whole
   let stopped = '';  // what to say if it is stopped now
+  let columns = [];  // what each column holds: line, carried, figure, status, message
 
   function show(id, text) {
     $(id).textContent = text;
   }
 
+  // The list's own cells give way to the figures (brenmor.css); each
+  // keeps its whole text as its title.
   function row(cells, tag) {
     const tr = document.createElement('tr');
-    tr.append(...cells.map((cell) => {
+    tr.append(...cells.map((cell, i) => {
       const td = document.createElement(tag);
       td.textContent = cell;
+      td.className = columns[i];
+      if (columns[i] === 'carried') td.title = cell;
       return td;
     }));
     return tr;
@@ -53,8 +58,8 @@
     worker?.terminate();
     source = list;
     sized = null;
-    for (const id of ['lblListSummary', 'lblListColumns', 'lblListMessage', 'lblListLeftOut',
-      'capList']) show(id, '');
+    for (const id of ['lblListSummary', 'lblListColumns', 'lblListMessage', 'lblListHint',
+      'lblListLeftOut', 'capList']) show(id, '');
     $('tblList').tHead.replaceChildren();
     $('tblList').tBodies[0].replaceChildren();
     const text = list.text === undefined ? null : list.text;
@@ -80,9 +85,12 @@
 
   function opened(open) {
     if (open.problem) return finish(open.problem);
-    show('lblListColumns', open.columns);
+    show('lblListColumns', open.taken);
     show('capList', texts.results);
-    $('tblList').tHead.append(row(rows(open.header)[0], 'th'));
+    columns = brenmorEngine.items(open.columns);
+    const head = row(rows(open.header)[0], 'th');
+    head.firstChild.title = texts.lineHelp;
+    $('tblList').tHead.append(head);
     stopped = open.stopped;
     sized = { name: open.sizedName };
   }
@@ -96,6 +104,7 @@
     $('tblList').tBodies[0].append(...rows(next.shown).map((cells) => row(cells, 'td')));
     show('lblListSummary', next.summary);
     show('lblListLeftOut', next.leftOut);
+    show('lblListHint', next.hint);
     stopped = next.stopped;
     if (next.more) return;
     if (next.failure) return finish(next.failure);

@@ -7,10 +7,8 @@
   const $ = (id) => document.getElementById(id);
   const page = await brenmorEngine.startFor();
   if (!page) return;
-  const { call } = page;
+  const form = brenmorEngine.formOf(page.call);
   const menu = $('mnuBackground');
-  // The record of the committed design, its wall as the panel chooses.
-  const record = () => call('record', ['number', 'number'], brenmorEngine.wallChoice());
 
   function showMenu(x, y) {
     menu.hidden = false;
@@ -22,14 +20,16 @@
     menu.hidden = true;
   }
 
-  // A browser may refuse the clipboard to a page: the form says so, as the
-  // window does.
-  function mnuCopyRecord_Click() {
+  // A record the engine could not make, or a clipboard the browser refuses
+  // to a page: the form says so, as the window does, and copies nothing.
+  async function mnuCopyRecord_Click() {
     hideMenu();
-    const written = navigator.clipboard?.writeText(record());
-    (written ?? Promise.reject(new Error('no clipboard'))).catch(() => {
+    try {
+      if (!navigator.clipboard) throw new Error('no clipboard');
+      await navigator.clipboard.writeText(form.record());
+    } catch {
       document.dispatchEvent(new Event('brenmor-copy-failed'));
-    });
+    }
   }
 
   $('frmBrenmor').addEventListener('contextmenu', (event) => {
@@ -42,6 +42,10 @@
   $('mnuCopyRecord').addEventListener('click', mnuCopyRecord_Click);
   menu.addEventListener('focusout', (event) => menu.contains(event.relatedTarget) || hideMenu());
   addEventListener('beforeprint', () => {
-    $('record').textContent = record();
+    try {
+      $('record').textContent = form.record();
+    } catch (error) {
+      $('record').textContent = error.message;
+    }
   });
 })();

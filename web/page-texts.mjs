@@ -57,15 +57,26 @@ async function startEngine(engineJs, engineWasm, boundaryJs) {
   return { ...boundary, call: (name) => engine.ccall(`brenmor_${name}`, 'string', [], []) };
 }
 
+// The panel's figures, each a caption and the element that shows it.
+function figureRows(figures) {
+  return figures.filter((f) => f.inPanel).map((f) =>
+    `<dt>${escape(f.caption)}</dt><dd id="${escape(f.pageId)}" title="${escape(f.help)}"></dd>`).join('');
+}
+
 export async function writeTexts(page, engineJs, engineWasm, boundaryJs) {
   const { call, struct, items } = await startEngine(engineJs, engineWasm, boundaryJs);
   const html = new Html(page);
-  const [texts, ...captions] = call('form').split('\x1D').filter(Boolean).map(struct);
-  html.fill('pageTitle', escape(texts.title)).text('lblTitle', texts.title);
-  const boxes = [['txtP', 'Label1'], ['txtC', 'Label2'], ['txtS', 'Label4'], ['txtE', 'Label3'],
-    ['txtV', 'Label6'], ['txtF', 'Label5'], ['txtD', 'Label7'], ['txtL', 'Label8']];
-  boxes.forEach(([box, label], i) => html.text(label, captions[i].caption).attribute(box, 'title', captions[i].help));
-  for (const field of captions.slice(0, 5)) {
+  const [texts, ...rows] = call('form').split('\x1D').filter(Boolean).map(struct);
+  const fields = rows.slice(0, 5);
+  const figures = rows.slice(5);
+  html.fill('pageTitle', escape(texts.title)).text('lblTitle', texts.title).text('lblTagline', texts.tagline);
+  const captions = [['txtP', 'Label1'], ['txtC', 'Label2'], ['txtS', 'Label4'], ['txtE', 'Label3'], ['txtV', 'Label6']];
+  captions.forEach(([box, label], i) => html.text(label, fields[i].caption).attribute(box, 'title', fields[i].help));
+  for (const [label, id] of [['Label5', 'txtF'], ['Label7', 'txtD'], ['Label8', 'txtL']]) {
+    const figure = figures.find((f) => f.pageId === id);
+    html.text(label, figure.captionWithUnit).attribute(id, 'title', figure.help);
+  }
+  for (const field of fields) {
     if (!field.unitsName) continue;
     html.attribute(`cmb${field.letter}U`, 'aria-label', field.unitsName)
       .options(`cmb${field.letter}U`, items(field.units), texts.selectUnits);
@@ -74,14 +85,9 @@ export async function writeTexts(page, engineJs, engineWasm, boundaryJs) {
   html.text('Label9', texts.revision).text('Label10', texts.date).attribute('Image1', 'aria-label', texts.logo)
     .attribute('Line1', 'aria-label', texts.separator).text('mnuCopyRecord', texts.copyRecord);
 
-  const wall = struct(call('wall_texts'));
-  html.text('wallTitle', wall.title).text('lblHead', wall.headKind).text('lblPlateStep', wall.plateStep)
-    .options('cmbHead', items(wall.heads)).options('cmbPlateStep', items(wall.steps));
-  for (const [name, caption, value] of [['t_shell_mm', 'capShell', 'tShell'], ['t_head_mm', 'capHead', 'tHead'],
-    ['weight_empty_kg', 'capEmpty', 'weightEmpty'], ['weight_water_kg', 'capWater', 'weightWater'],
-    ['least_weight_D_mm', 'capLeast', 'leastWeightD']]) {
-    html.text(caption, wall[`${name}Caption`]).attribute(value, 'title', wall[`${name}Help`]);
-  }
+  html.text('wallTitle', texts.wallTitle).text('lblHead', texts.headKind).text('lblPlateStep', texts.plateStep)
+    .options('cmbHead', items(texts.heads)).options('cmbPlateStep', items(texts.steps))
+    .fill('wallFigures', figureRows(figures));
 
   const list = struct(call('list_texts'));
   for (const [id, name] of [['listTitle', 'title'], ['lblList', 'paste'], ['cmdSizeList', 'sizeList'],

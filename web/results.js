@@ -1,50 +1,32 @@
-// The last Calculate's chart and wall, drawn beside the form: each is the
-// engine's own SVG and texts. They are drawn once the first Calculate is
-// possible, then after each Calculate and each choice of heads or plate.
+// The last calculation's chart and panel, drawn beside the form: each is
+// the engine's own SVG and texts, from the view the form's model gives
+// after a Calculate or a choice of the panel. They are drawn first once the
+// first Calculate is possible, so that opening the page waits for nothing.
 'use strict';
 
 (async () => {
   const $ = (id) => document.getElementById(id);
-  const { struct, wallChoice } = brenmorEngine;
   const page = await brenmorEngine.startFor('picChart', 'wall');
   if (!page) return;
-  const { call } = page;
-
-  // The wall panel's figures, by the engine's names of its results.
-  const wallFigures = [
-    ['t_shell_mm', 'tShell'],
-    ['t_head_mm', 'tHead'],
-    ['weight_empty_kg', 'weightEmpty'],
-    ['weight_water_kg', 'weightWater'],
-    ['least_weight_D_mm', 'leastWeightD'],
-  ];
+  const form = brenmorEngine.formOf(page.call);
+  // The panel's figures, by the page ids the engine's table gives them.
+  const figures = [...document.querySelectorAll('#wallFigures dd')].map((dd) => dd.id);
 
   const svg = (text) =>
     document.importNode(new DOMParser().parseFromString(text, 'image/svg+xml').documentElement, true);
 
-  function showChart() {
-    $('picChart').replaceChildren(svg(call('chart', ['number', 'number'], [480, 360])));
-  }
-
-  // The wall of the last Calculate, with the heads and plate step chosen.
-  function showWall() {
-    const wall = struct(call('wall', ['number', 'number', 'number', 'number'],
-      [...wallChoice(), 300, 220]));
-    for (const [name, value] of wallFigures) $(value).textContent = wall[name];
-    $('leastWeightNote').textContent = wall.message ? '' : wall.note;
-    $('wallMessage').textContent = wall.message;
-    $('picWeight').replaceChildren(svg(wall.plot));
-  }
-
-  function showBoth() {
-    showChart();
-    showWall();
+  function show(results) {
+    $('picChart').replaceChildren(svg(results.chart));
+    for (const id of figures) $(id).textContent = results[id];
+    $('leastWeightNote').textContent = results.leastWeightNote;
+    $('wallMessage').textContent = results.wallMessage;
+    $('picWeight').replaceChildren(svg(results.plot));
+    $('cmbHead').selectedIndex = Number(results.head);
+    $('cmbPlateStep').selectedIndex = Number(results.plateStep);
   }
 
   // After the first Calculate is possible, so that it costs that nothing.
   await new Promise((resolve) => { setTimeout(resolve); });
-  showBoth();
-  document.addEventListener('brenmor-calculated', showBoth);
-  $('cmbHead').addEventListener('change', showWall);
-  $('cmbPlateStep').addEventListener('change', showWall);
+  show(form.results());
+  document.addEventListener('brenmor-results', (event) => show(event.detail));
 })();

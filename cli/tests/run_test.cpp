@@ -88,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"UnknownOption", {"--bogus"}, "--bogus"},
         UsageCase{"UnknownValue", {"X=1"}, "\"X=1\" is not one of P=, C=, S=, E= or V="},
         UsageCase{"NotANumber", {"P=abc"}, "P \"abc\" is not a number"},
-        UsageCase{"CommaDecimal", {"C=1,5"},
+        UsageCase{"CommaDecimal",
+                  {"C=1,5"},
                   "C \"1,5\" is not a number with \".\" as the decimal mark; if \",\" is its "
                   "decimal mark, give --decimal-comma"},
         UsageCase{"UnitOffTheList",

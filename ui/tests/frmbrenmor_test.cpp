@@ -756,9 +756,8 @@ void FrmBrenmorTest::backgroundMenuCopiesTheRecord() {
   QTest::keyClick(menu, Qt::Key_Down);
   QTest::keyClick(menu, Qt::Key_Return);
   const QString record = QGuiApplication::clipboard()->text();
-  QCOMPARE(record,
-           QString::fromStdString(brenmor::CalculationRecord(
-               brenmor::Calculate(brenmor::InBaseUnits(ui_->window.designState().Values())))));
+  QCOMPARE(record, QString::fromStdString(brenmor::CalculationRecord(brenmor::Calculate(
+                       brenmor::InBaseUnits(ui_->window.designState().Values())))));
   QVERIFY2(record.contains("= 0.181297804095732 1/in, shown 0.181"), qPrintable(record));
 }
 

@@ -21,6 +21,13 @@ function brenmorSize(bytes, args) {
   return { status: run.status, out: run.stdout, said };
 }
 
+// What the page says of a list brenmor-size cannot size: the same words,
+// with the page's own hint where brenmor-size gives its own.
+function pageSays(said) {
+  const words = said.replace(/; add one, or give [A-Z]=VALUE for every row$/, '');
+  return `The list cannot be sized: ${words}${words === said ? '' : '; add one to the list'}`;
+}
+
 // 10,000 rows, well-formed ones among every kind of malformed one.
 function mixedList() {
   const next = random(18);
@@ -94,8 +101,8 @@ for (const b of browsers) {
     let browser;
     before(async () => { browser = await launch(b); });
     after(async () => browser?.close());
-    const withPage = (name, body) => test(name, async () => {
-      const w = await open(browser, { width: 1200, height: 900 });
+    const withPage = (name, body, viewport = { width: 1200, height: 900 }) => test(name, async () => {
+      const w = await open(browser, viewport);
       try {
         await w.page.waitForSelector('body[data-list-ready]');
         await keepSaved(w.page);
@@ -114,7 +121,7 @@ for (const b of browsers) {
         await w.done();
         const native = brenmorSize(bytes, c.args);
         if (native.status === 2 || c.says) {
-          assert.equal(await w.text('lblListMessage'), c.says ?? `The list cannot be sized: ${native.said}`);
+          assert.equal(await w.text('lblListMessage'), c.says ?? pageSays(native.said));
           assert.equal(await w.disabled('cmdListDownload'), true);
           return;
         }
@@ -126,6 +133,21 @@ for (const b of browsers) {
         assert.ok(await w.tableRows() <= 1000);
       });
     }
+
+    // A laptop's window shows every column: the heads and messages wrap and
+    // the list's own columns give way, with their whole text as a title.
+    withPage('tableFitsALaptopsWindow', async (w) => {
+      await w.openFile(Buffer.from('Tag,Service,P [bar],C [mm],S,E,V [m^3]\n'
+        + 'V-101,A service described at great length,10,3,16000,0.85,20\nV-103,Sep,12,0,16000,0.85,40\n'));
+      await w.done();
+      const { table, room } = await w.page.$eval('#tblList', (t) => ({ table: t.scrollWidth, room: t.parentElement.clientWidth }));
+      assert.ok(table <= room, `${table} px of table in ${room} px`);
+      const heads = await w.page.$$eval('#tblList th', (cells) => cells.map((c) => c.textContent));
+      assert.deepEqual(heads.slice(0, 2), ['Line in the list', 'Tag']);
+      assert.ok(heads.includes('Diameter (mm)') && heads.includes('Shell thickness (mm)'), heads.join('|'));
+      assert.equal(await w.page.$eval('#tblList tbody td.carried:nth-child(3)', (c) => c.title),
+        'A service described at great length');
+    }, { width: 1280, height: 800 });
 
     withPage('pastedCellsAreSizedAsTheyLandAndCopyBackAsCells', async (w) => {
       const cells = 'Tag\tDesign pressure (barg)\tC\tS\tE\tV (m3)\nV-1\t10\t3\t16000\t0.85\t20\nV-2\tten\t3\t16000\t0.85\t20\n';

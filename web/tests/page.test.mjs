@@ -2,11 +2,21 @@
 // with the window tests' names where a case carries over.
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
+import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { browsers, launch, open, pageUrl } from './browser.mjs';
 
 const axeSource = readFileSync(createRequire(import.meta.url).resolve('axe-core'), 'utf8');
+
+const sizer = process.env.BRENMOR_SIZE ?? 'build/default/cli/brenmor-size';
+
+// brenmor-size --json for the same design and options.
+function brenmorSize(args) {
+  const run = spawnSync(sizer, ['--json', '--explain', ...args]);
+  assert.equal(run.status, 0, run.stderr.toString());
+  return JSON.parse(run.stdout.toString());
+}
 
 const RED = 'rgb(255, 0, 0)';
 const BLUE = 'rgb(0, 0, 255)';
@@ -258,6 +268,85 @@ for (const b of browsers) {
       assert.equal(await w.shown('mnuBackground'), false);
     });
 
+    // The record copied is brenmor-size's, byte for byte, with the panel's
+    // heads and plate step, which the form's model holds.
+    for (const [head, step, args] of [
+      ['2:1 ellipsoidal', '1/16 in', []],
+      ['hemispherical', '1/16 in', ['--head', 'hemispherical']],
+      ['2:1 ellipsoidal', '1 mm', ['--plate-step', '1mm']],
+      ['hemispherical', '1 mm', ['--head', 'hemispherical', '--plate-step', '1mm']],
+    ]) {
+      withPage(`recordIsBrenmorSizes/${args.join('') || 'byDefault'}`, async (w) => {
+        await w.page.evaluate(() => {
+          navigator.clipboard.writeText = async (text) => { window.copied = text; };
+        });
+        await w.type('txtP', '10');
+        await w.pick('cmbPU', 'bar');
+        await w.type('txtV', '20');
+        await w.pick('cmbVU', 'm^3');
+        await w.page.click('#cmdCalc');
+        await w.pick('cmbHead', head);
+        await w.pick('cmbPlateStep', step);
+        await w.page.click('#Label1', { button: 'right' });
+        await w.press('Enter');
+        const copied = await w.page.evaluate(() => window.copied);
+        assert.equal(copied, brenmorSize(['P=10bar', 'V=20m^3', ...args]).record);
+      });
+    }
+
+    // A record the engine cannot make is said, not copied empty.
+    withPage('recordNotMadeSaysSo', async (w) => {
+      await w.page.evaluate(async () => {
+        window.copied = null;
+        navigator.clipboard.writeText = async (text) => { window.copied = text; };
+        const { engine } = await brenmorEngine.start();
+        const ccall = engine.ccall.bind(engine);
+        engine.ccall = (name, ...rest) => (name === 'brenmor_record' ? '\x1Eerror\x1Fout of memory\x1E' : ccall(name, ...rest));
+      });
+      await w.page.click('#Label1', { button: 'right' });
+      await w.press('Enter');
+      await w.page.waitForFunction(() => document.getElementById('dlgMessage').open);
+      assert.equal(await w.message(), 'The calculation record could not be copied to the clipboard');
+      assert.equal(await w.page.evaluate(() => window.copied), null);
+    });
+
+    // The separators of the engine's answers, typed into a box: the box
+    // keeps them, the page goes on, and they read as any text does.
+    withPage('separatorsTypedIntoABoxAreJustText', async (w) => {
+      await w.page.click('#txtC');
+      await w.page.keyboard.down('Control');
+      await w.page.keyboard.press('KeyA');
+      await w.page.keyboard.up('Control');
+      for (const c of '\x1E\x1F\x1B') await w.page.keyboard.sendCharacter(c);
+      assert.equal(await w.value('txtC'), '\x1E\x1F\x1B');
+      assert.equal(await w.shown('cmbCU'), true);
+      await w.pick('cmbCU', 'in');
+      assert.equal(await w.value('txtC'), '0');
+      await w.page.click('#cmdCalc');
+      assert.equal(await w.message(), 'The correlation needs a corrosion allowance above 0');
+      await w.type('txtC', '\x1E0.0625');
+      assert.equal(await w.value('txtC'), '\x1E0.0625');
+    });
+
+    // Each figure of the engine's table stands in the page where the table
+    // says, with brenmor-size's digits.
+    withPage('showsEveryFigureOfTheTable', async (w) => {
+      const figures = await w.page.evaluate(async () => {
+        const { call } = await brenmorEngine.start();
+        return call('form').split('\x1D').filter(Boolean).slice(6).map(brenmorEngine.struct)
+          .map((f) => ({ name: f.name, id: f.pageId, inPanel: f.inPanel }));
+      });
+      await w.page.click('#cmdCalc');
+      const json = brenmorSize([]);
+      assert.ok(figures.length >= 9);
+      for (const { name, id, inPanel } of figures) {
+        const shown = await w.page.$eval(`#${id}`, (e) => e.value ?? e.textContent);
+        assert.ok(json[name] !== null, name);
+        assert.match(shown, new RegExp(`^${String(json[name]).replace('.', '\\.')}( |$)`), `${name} in #${id}`);
+        assert.equal(await w.page.$eval(`#${id}`, (e) => e.closest('#wall') !== null), Boolean(inPanel), id);
+      }
+    });
+
     withPage('refusedClipboardSaysSo', async (w) => {
       await w.page.evaluate(() => {
         navigator.clipboard.writeText = () => Promise.reject(new DOMException('denied'));
@@ -292,7 +381,8 @@ for (const b of browsers) {
           attempt(() => brenmorEngine.struct(call('view')).Ptxt),
           attempt(() => brenmorEngine.struct(call('text_edited', ['number', 'string'], [5, '1']))),
           attempt(() => brenmorEngine.struct(call('unit_picked', ['number', 'number', 'number'], [3, 0, 0]))),
-          attempt(() => brenmorEngine.struct(call('wall', ['number', 'number', 'number', 'number'], [2, 0, 9, 9]))),
+          attempt(() => brenmorEngine.struct(call('option_picked', ['number', 'number'], [0, 9]))),
+          attempt(() => brenmorEngine.struct(call('text_edited', ['number', 'string'], [0, null]))),
           attempt(() => brenmorEngine.struct(call('list_next'))),
           brenmorEngine.struct(call('unit_picked', ['number', 'number', 'number'], [0, 7, 0])).message,
         ];
@@ -302,6 +392,7 @@ for (const b of browsers) {
         'the engine refused a call: no such field',
         'the engine refused a call: no such unit list',
         'the engine refused a call: no such head kind or plate step',
+        'the engine refused a call: no text',
         'the engine refused a call: no list is open',
         'Select a unit from the list',
       ]);

@@ -96,7 +96,8 @@ Quantities InBaseUnits(const DesignValues& v) {
 
 DesignValues Calculation::Values() const {
   DesignValues v;
-  for (const Field field : kFields) v[field] = committed[static_cast<std::size_t>(field)].value_or(0);
+  for (const Field field : kFields)
+    v[field] = committed[static_cast<std::size_t>(field)].value_or(0);
   v.F = sizing.F.value_or(0);
   v.D = sizing.size.D;
   return v;

@@ -101,8 +101,8 @@ void PlaceDesign(Chart& chart, const Calculation& c, const LogAxis& volumes,
   chart.band = {lo.from, lo.to, hi.to, hi.from};
   const bool extrapolated = *c.sizing.F < SizingTable.front().Ft;
   if (extrapolated) chart.note = "F is below the first line: the diameter is extrapolated";
-  chart.description = "Design at V = " + FormatRounded(V, 3) + " ft^3 and D = " +
-                      c.Text(Figure::D) + " mm, " +
+  chart.description = "Design at V = " + FormatRounded(V, 3) +
+                      " ft^3 and D = " + c.Text(Figure::D) + " mm, " +
                       (extrapolated ? "below the line of F = " + lo.label
                                     : "between the lines of F = " + lo.label + " and " + hi.label);
 }
@@ -117,8 +117,8 @@ class ChartDrawing {
     Graphics();
     Titles();
     if (!chart_.note.empty()) {
-      layout_.PlaceWrapped(chart_.note, (layout_.Left() + layout_.Right()) / 2,
-                           layout_.Top() + 14, layout_.Right() - layout_.Left() - 8);
+      layout_.PlaceWrapped(chart_.note, (layout_.Left() + layout_.Right()) / 2, layout_.Top() + 14,
+                           layout_.Right() - layout_.Left() - 8);
     }
     if (chart_.design) DesignLabel();
     // The lower line first, so that the upper one's label clears it upwards.
@@ -193,8 +193,9 @@ class ChartDrawing {
     const double height = kLineHeight * static_cast<double>(words.size());
     double widest = 0;
     for (const std::string& w : words) widest = std::max(widest, TextWidth(w));
-    for (const auto& [dx, dy] : {std::pair{8.0, -height}, std::pair{8.0, 12.0},
-                                 std::pair{-8.0 - widest, -height}, std::pair{-8.0 - widest, 12.0}}) {
+    for (const auto& [dx, dy] :
+         {std::pair{8.0, -height}, std::pair{8.0, 12.0}, std::pair{-8.0 - widest, -height},
+          std::pair{-8.0 - widest, 12.0}}) {
       std::vector<Label> lines;
       for (std::size_t i = 0; i < words.size(); ++i) {
         lines.push_back({{at.x + dx, at.y + dy + kLineHeight * static_cast<double>(i) + 4},

@@ -1,7 +1,6 @@
 #include "layout.h"
 
 #include <algorithm>
-#include <sstream>
 
 namespace brenmor {
 namespace {
@@ -20,13 +19,22 @@ Extent Around(const std::vector<Label>& lines) {
   return all;
 }
 
-std::vector<std::string> Wrapped(const std::string& words, double width) {
+// The words of a text, split at its spaces.
+std::vector<std::string_view> Words(std::string_view text) {
+  std::vector<std::string_view> words;
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = std::min(text.find(' ', at), text.size());
+    if (end > at) words.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return words;
+}
+
+std::vector<std::string> Wrapped(const std::string& text, double width) {
   std::vector<std::string> lines;
-  std::istringstream stream(words);
-  std::string word;
   std::string line;
-  while (stream >> word) {
-    const std::string longer = line.empty() ? word : line + ' ' + word;
+  for (const std::string_view word : Words(text)) {
+    const std::string longer = line.empty() ? std::string(word) : line + ' ' + std::string(word);
     if (!line.empty() && TextWidth(longer) > width) {
       lines.push_back(line);
       line = word;

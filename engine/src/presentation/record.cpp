@@ -232,8 +232,8 @@ void WeightSection(Record& r, const DesignValues& v, const VesselSize& size, con
 void LeastWeightSection(Record& r, const VesselSize& size, const Wall& wall) {
   r.Line();
   r.Line("Least weight at this V, both at minimum thicknesses");
-  r.Line("  D* = ", Mm(wall.leastD), " mm, found to 0.1 mm, shown ", FigureText(Figure::LeastWeightD, wall.leastD),
-         " mm: ", Kg(wall.leastKg), " kg");
+  r.Line("  D* = ", Mm(wall.leastD), " mm, found to 0.1 mm, shown ",
+         FigureText(Figure::LeastWeightD, wall.leastD), " mm: ", Kg(wall.leastKg), " kg");
   r.Line("  D = ", Mm(size.D), " mm: ", Kg(wall.designKg), " kg");
   r.Line("  ", Kg(wall.designKg), " / ", Kg(wall.leastKg), " = ",
          FormatFixed(PercentOfLeast(wall), 2), " % of the least weight");

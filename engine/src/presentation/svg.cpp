@@ -94,8 +94,8 @@ class Writer {
 
   std::string Take(const Drawing& drawing) {
     std::string svg = R"(<svg xmlns="http://www.w3.org/2000/svg" font-family="sans-serif")";
-    svg += " font-size=\"" + Number(kTextSize) + "\" viewBox=\"0 0 " + Number(drawing.width) +
-           ' ' + Number(drawing.height) + "\" fill=\"" + Escaped(palette_.ink) +
+    svg += " font-size=\"" + Number(kTextSize) + "\" viewBox=\"0 0 " + Number(drawing.width) + ' ' +
+           Number(drawing.height) + "\" fill=\"" + Escaped(palette_.ink) +
            "\" role=\"img\"><title>" + Escaped(drawing.title) + "</title>";
     return svg + text_ + "</svg>";
   }

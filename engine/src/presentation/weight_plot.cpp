@@ -67,8 +67,7 @@ WeightPlot WeightPlotOf(const Calculation* c) {
   plot.diameterTicks = Ticks(diameters);
   plot.weightTicks = Ticks(weights);
   plot.description = "Empty weight against diameter: the design at " + plot.markLabels[0] +
-                     ", the least weight at " + c->Text(Figure::LeastWeightD) + " mm; " +
-                     plot.note;
+                     ", the least weight at " + c->Text(Figure::LeastWeightD) + " mm; " + plot.note;
   return plot;
 }
 

@@ -24,10 +24,15 @@ enum class Figure {
   LeastWeightD,    // the diameter of least weight, mm
 };
 
-inline constexpr std::array<Figure, 9> kFigures = {
-    Figure::F,           Figure::D,           Figure::L,
-    Figure::LengthOverD, Figure::ShellThickness, Figure::HeadThickness,
-    Figure::EmptyWeight, Figure::WaterWeight, Figure::LeastWeightD};
+inline constexpr std::array<Figure, 9> kFigures = {Figure::F,
+                                                   Figure::D,
+                                                   Figure::L,
+                                                   Figure::LengthOverD,
+                                                   Figure::ShellThickness,
+                                                   Figure::HeadThickness,
+                                                   Figure::EmptyWeight,
+                                                   Figure::WaterWeight,
+                                                   Figure::LeastWeightD};
 
 // Which result a figure comes from: the sizing, or the wall built on it.
 // Each has its message, which says why its figures are empty.

@@ -60,8 +60,8 @@ struct Problem {
       : kind(what), field(of), text(std::move(given)), mark(readWith) {}
 
   ProblemKind kind = ProblemKind::None;
-  std::optional<Field> field;  // the value refused, where one was
-  std::string text;            // the text refused, as given
+  std::optional<Field> field;             // the value refused, where one was
+  std::string text;                       // the text refused, as given
   DecimalMark mark = DecimalMark::Point;  // as the text was read
 
   explicit operator bool() const { return kind != ProblemKind::None; }

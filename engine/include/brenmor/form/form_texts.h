@@ -9,6 +9,11 @@ namespace brenmor {
 // The texts of the window that belong to no value or figure.
 struct FormTexts {
   std::string_view title = "Brenmor";
+  // What Brenmor does, in one line, where there is room to say it.
+  std::string_view tagline =
+      "The first size of a cylindrical pressure vessel: from its design pressure, corrosion "
+      "allowance, allowable stress, joint efficiency and volume, the optimum diameter and "
+      "length, the wall and the weight.";
   std::string_view selectUnits = "<< Select Units >>";  // a unit list before a pick
   std::string_view calculate = "&Calculate";            // C is the mnemonic
   std::string_view revision = "Rev.Z";

@@ -23,8 +23,8 @@ extern const std::array<SizingRow, 13> SizingTable;
 
 struct VesselSize {
   ProblemKind error = ProblemKind::None;  // a problem of the correlation
-  double D = 0;    // optimum diameter, mm
-  double L = 0;    // length or height, mm
+  double D = 0;                           // optimum diameter, mm
+  double L = 0;                           // length or height, mm
   int row = 0;     // the breakpoint ending F's segment, 2 to 13; 0 when none does
   double Dlo = 0;  // diameter at the segment's first breakpoint, mm
   double Dhi = 0;  // diameter at its last breakpoint, mm

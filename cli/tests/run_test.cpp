@@ -6,6 +6,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "brenmor/calculation/figures.h"
 #include "case_name.h"
 #include "run_brenmor_size.h"
 
@@ -158,6 +159,24 @@ TEST(JsonTest, HasTheWallAndWeight) {
   EXPECT_EQ(thick["D_mm"], 1256);
   EXPECT_TRUE(thick["weight_water_kg"].is_null());
   EXPECT_EQ(thick["wall_message"], "P is above 0.385 S E, where the thin-wall shell formulas end");
+}
+
+// Every figure of the engine's table is a field of the JSON, a column of a
+// sized list and a line of the summary.
+TEST(FigureTableTest, EveryFigureIsInTheJsonTheListAndTheSummary) {
+  const nlohmann::json json = nlohmann::json::parse(RunBrenmorSize({"--json"}).out);
+  const std::string header = RunBrenmorSize({"--csv", "-"}, "P,C,S,E,V\n1,1,1,1,1\n").out;
+  const std::string summary = RunBrenmorSize({}).out;
+  for (const brenmor::Figure figure : brenmor::kFigures) {
+    const brenmor::FigureInfo& info = brenmor::Info(figure);
+    const std::string name(info.name);
+    ASSERT_TRUE(json.contains(name)) << name;
+    EXPECT_TRUE(json[name].is_number()) << name;
+    EXPECT_NE(header.find(',' + name + ','), std::string::npos) << name;
+    const std::string shown =
+        info.group == brenmor::Group::Size ? std::string(info.label) : std::string(info.caption);
+    EXPECT_NE(summary.find(shown + ' '), std::string::npos) << shown;
+  }
 }
 
 TEST(HelpTest, HelpAndVersionSucceed) {

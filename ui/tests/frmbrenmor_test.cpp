@@ -9,11 +9,14 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -27,6 +30,7 @@
 #include <memory>
 
 #include "brenmor/presentation/record.h"
+#include "brenmor/presentation/svg.h"
 #include "chartwindow.h"
 #include "window_driver.h"
 
@@ -51,6 +55,14 @@ int PixelsOf(QWidget* widget, const QColor& colour) {
     count += static_cast<int>(std::count_if(line, line + image.width(), near));
   }
   return count;
+}
+
+// brenmor-size --json --explain for the same design and options.
+QJsonObject BrenmorSize(const QStringList& args) {
+  QProcess run;
+  run.start(QStringLiteral(BRENMOR_SIZE), QStringList{"--json", "--explain"} + args);
+  if (!run.waitForFinished() || run.exitCode() != 0) return {};
+  return QJsonDocument::fromJson(run.readAllStandardOutput()).object();
 }
 
 // The tool tip on screen, if one is.
@@ -108,6 +120,10 @@ class FrmBrenmorTest : public QObject {
   void wallAndWeightFollowEachCalculate_data();
   void wallAndWeightFollowEachCalculate();
   void chartSaveSaysWhyNot();
+  void recordIsBrenmorSizes_data();
+  void recordIsBrenmorSizes();
+  void savedChartIsThePagesPicture();
+  void showsEveryFigureOfTheTable();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -125,6 +141,7 @@ class FrmBrenmorTest : public QObject {
   void pressCalculate() const { ui_->driver.pressCalculate(); }
   QStringList messages() { return ui_->watchdog.takeTexts(); }
   ChartWindow* openChartFromTheMenu();
+  QString copyRecordFromTheMenu();
 
   std::unique_ptr<WindowUnderTest> ui_;
 };
@@ -877,6 +894,103 @@ void FrmBrenmorTest::wallAndWeightFollowEachCalculate() {
   QCOMPARE(chart->weightPlot().design.has_value(), !shown.front().isEmpty());
   QCOMPARE(chart->weightPlot().least.has_value(), !shown.front().isEmpty());
   QCOMPARE(chart->findChild<QWidget*>("picWeight")->focusPolicy(), Qt::StrongFocus);
+}
+
+QString FrmBrenmorTest::copyRecordFromTheMenu() {
+  QGuiApplication::clipboard()->clear();
+  QContextMenuEvent click(QContextMenuEvent::Keyboard, QPoint(360, 230),
+                          ui_->window.mapToGlobal(QPoint(360, 230)));
+  QApplication::sendEvent(&ui_->window, &click);
+  QMenu* menu = nullptr;
+  if (!QTest::qWaitFor(
+          [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); })) {
+    return {};
+  }
+  QTest::keyClick(menu, Qt::Key_Down);
+  QTest::keyClick(menu, Qt::Key_Return);
+  return QGuiApplication::clipboard()->text();
+}
+
+void FrmBrenmorTest::recordIsBrenmorSizes_data() {
+  QTest::addColumn<int>("head");
+  QTest::addColumn<int>("step");
+  QTest::addColumn<QStringList>("args");
+  QTest::newRow("by default") << 0 << 0 << QStringList{};
+  QTest::newRow("hemispherical") << 1 << 0 << QStringList{"--head", "hemispherical"};
+  QTest::newRow("millimetre plate") << 0 << 1 << QStringList{"--plate-step", "1mm"};
+  QTest::newRow("both") << 1 << 1 << QStringList{"--head", "hemispherical", "--plate-step", "1mm"};
+}
+
+// The record copied is brenmor-size's, byte for byte, with the heads and
+// plate step chosen beside the chart, which the form's model holds.
+void FrmBrenmorTest::recordIsBrenmorSizes() {
+  QFETCH(int, head);
+  QFETCH(int, step);
+  QFETCH(QStringList, args);
+  typeInto(box("txtP"), "10");
+  pickUnit(list("cmbPU"), 1);
+  typeInto(box("txtV"), "20");
+  pickUnit(list("cmbVU"), 1);
+  pressCalculate();
+  ChartWindow* chart = openChartFromTheMenu();
+  QVERIFY(chart != nullptr);
+  chart->findChild<QComboBox*>("cmbHead")->setCurrentIndex(head);
+  chart->findChild<QComboBox*>("cmbPlateStep")->setCurrentIndex(step);
+  ui_->window.activateWindow();
+  const QJsonObject expected = BrenmorSize(QStringList{"P=10bar", "V=20m^3"} + args);
+  QVERIFY(!expected.isEmpty());
+  QCOMPARE(copyRecordFromTheMenu(), expected["record"].toString());
+}
+
+// What "Save as..." writes is the page's picture of the same design at the
+// same size: the engine's one drawing, only its colours the desktop's.
+void FrmBrenmorTest::savedChartIsThePagesPicture() {
+  pressCalculate();
+  ChartWindow* chart = openChartFromTheMenu();
+  QVERIFY(chart != nullptr);
+  auto* view = chart->findChild<QWidget*>("picChart");
+  view->setFixedSize(480, 360);
+  QTRY_COMPARE(view->size(), QSize(480, 360));
+  QTemporaryDir dir;
+  const QString path = dir.filePath("chart.svg");
+  QCOMPARE(chart->saveChart(path), QString());
+  QFile saved(path);
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  const brenmor::Calculation calc =
+      brenmor::Calculate(brenmor::InBaseUnits(ui_->window.designState().Values()));
+  const brenmor::Chart ofThePage = brenmor::ChartOf(&calc);
+  QString page = QString::fromStdString(
+      brenmor::SvgOf(brenmor::DrawChart(ofThePage, 480, 360), brenmor::PagePalette()));
+  const brenmor::Palette pageColours = brenmor::PagePalette();
+  const QPalette& colours = view->palette();
+  page.replace(QString::fromStdString('"' + pageColours.ink + '"'),
+               '"' + colours.color(QPalette::WindowText).name() + '"')
+      .replace(QString::fromStdString('"' + pageColours.paper + '"'),
+               '"' + colours.color(QPalette::Base).name() + '"')
+      .replace(QString::fromStdString('"' + pageColours.accent + '"'),
+               '"' + colours.color(QPalette::Highlight).name() + '"');
+  QCOMPARE(QString::fromUtf8(saved.readAll()), page);
+}
+
+// Each figure of the engine's table stands in the window where the table
+// says, with brenmor-size's digits.
+void FrmBrenmorTest::showsEveryFigureOfTheTable() {
+  pressCalculate();
+  ChartWindow* chart = openChartFromTheMenu();
+  QVERIFY(chart != nullptr);
+  const QJsonObject expected = BrenmorSize({});
+  for (const brenmor::Figure figure : brenmor::kFigures) {
+    const brenmor::FigureInfo& info = brenmor::Info(figure);
+    const QString id = QString::fromUtf8(info.pageId.data(), static_cast<int>(info.pageId.size()));
+    const QString name = QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size()));
+    QWidget* shows = info.place == brenmor::Place::Form ? static_cast<QWidget*>(box(qPrintable(id)))
+                                                        : chart->findChild<QLabel*>(id);
+    QVERIFY2(shows != nullptr, qPrintable(id));
+    const auto* label = qobject_cast<QLabel*>(shows);
+    const QString text = label != nullptr ? label->text() : qobject_cast<QLineEdit*>(shows)->text();
+    QVERIFY2(text.split(' ').front() == QString::number(expected[name].toDouble()),
+             qPrintable(name + ": " + text));
+  }
 }
 
 // A save that fails gives the system's reason, for SVG and PNG alike; one

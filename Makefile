@@ -82,7 +82,7 @@ test-engine:
 # clang-tidy over the product code (not tests or benchmarks); any finding fails.
 tidy: build
 	@scripts/install-deps lint
-	git ls-files -- ':(glob)engine/src/*.cpp' ':(glob)ui/*.cpp' ':(glob)app/*.cpp' \
+	git ls-files -- ':(glob)engine/src/**/*.cpp' ':(glob)ui/*.cpp' ':(glob)app/*.cpp' \
 	  ':(glob)cli/*.cpp' ':(glob)lists/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
 
 # ESLint (from npm, locked) over the page's scripts, its build, its tests and

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QImageWriter>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -193,10 +192,7 @@ void ChartWindow::cmdSave_Click() {
                                                     QStringLiteral("SVG (*.svg);;PNG (*.png)"));
   if (path.isEmpty()) return;
   const QString problem = saveChart(path);
-  if (!problem.isEmpty()) {
-    QMessageBox::warning(this, windowTitle(),
-                         ToQString(brenmor::kFormTexts.chartNotSaved) + path + ": " + problem);
-  }
+  if (!problem.isEmpty()) emit chartNotSaved(path, problem);
 }
 
 QString ChartWindow::saveChart(const QString& path) const {

@@ -35,6 +35,8 @@ class ChartWindow : public QWidget {
  signals:
   // A choice of the panel picked, by its position on its list.
   void optionPicked(brenmor::Option option, int position);
+  // The chart could not be saved as `path`, for the system's `reason`.
+  void chartNotSaved(const QString& path, const QString& reason);
 
  private:
   QWidget* createPanel();

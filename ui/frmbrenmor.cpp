@@ -326,6 +326,10 @@ void frmBrenmor::mnuShowChart_Click() {
   if (chart_ == nullptr) {
     chart_ = new ChartWindow(this);
     connect(chart_, &ChartWindow::optionPicked, this, &frmBrenmor::cmbOption_Click);
+    connect(chart_, &ChartWindow::chartNotSaved, this,
+            [this](const QString& path, const QString& why) {
+              render(form_.ChartNotSaved(ToStd(path), ToStd(why)));
+            });
   }
   chart_->showView(form_.View());
   chart_->show();

@@ -151,7 +151,7 @@ TEST(DifferentialTest, FormatFixedMatchesPrintf) {
   int mismatches = 0;
   for (int i = 0; i < kCases; ++i) {
     const double x = RandomDouble(random, i) * ((random() % 2 == 0) ? 1 : -1);
-    const int decimals = static_cast<int>(random() % 5);
+    const int decimals = static_cast<int>(random() % 9);
     const double rounded = RoundTo(x, decimals);
     if (!(std::fabs(rounded) < 1e15)) continue;
     std::array<char, 400> expected{};
@@ -160,6 +160,25 @@ TEST(DifferentialTest, FormatFixedMatchesPrintf) {
     if (actual != expected.data() && ++mismatches <= 10) {
       ADD_FAILURE() << std::hexfloat << x << " to " << decimals << " wrote " << actual
                     << ", reference " << expected.data();
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+// FormatRounded, which writes the steps of its decimals, against the
+// printf reference of the value RoundTo gives, as a box writes it.
+TEST(DifferentialTest, FormatRoundedMatchesPrintf) {
+  ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
+  std::mt19937_64 random(10122026);
+  int mismatches = 0;
+  for (int i = 0; i < kCases; ++i) {
+    const double x = RandomDouble(random, i) * ((random() % 2 == 0) ? 1 : -1);
+    const int decimals = static_cast<int>(random() % 9);
+    const std::string expected = ReferenceFormat(RoundTo(x, decimals));
+    const std::string actual = FormatRounded(x, decimals);
+    if (actual != expected && ++mismatches <= 10) {
+      ADD_FAILURE() << std::hexfloat << x << " to " << decimals << " wrote " << actual
+                    << ", reference " << expected;
     }
   }
   EXPECT_EQ(mismatches, 0);

@@ -17,7 +17,17 @@ using brenmor::FormView;
 using brenmor::HeadKind;
 using brenmor::Option;
 
-enum class Kind { Edit, Pick, PickWithoutFocus, LeaveE, LeaveWindow, Calculate, Close, CopyFails };
+enum class Kind {
+  Edit,
+  Pick,
+  PickWithoutFocus,
+  LeaveE,
+  LeaveWindow,
+  Calculate,
+  Close,
+  CopyFails,
+  SaveFails
+};
 
 struct Event {
   Kind kind;
@@ -46,6 +56,8 @@ const FormView& Send(FormModel& form, const Event& e) {
       return form.MessageClosed();
     case Kind::CopyFails:
       return form.CopyFailed();
+    case Kind::SaveFails:
+      return form.ChartNotSaved("/media/cd/chart.svg", "Read-only file system");
   }
   return form.View();
 }
@@ -237,6 +249,18 @@ INSTANTIATE_TEST_SUITE_P(
                              false,
                              -1,
                              "The calculation record could not be copied to the clipboard",
+                             std::nullopt,
+                             "",
+                             ""},
+                    FormCase{"aChartNotSavedSaysWhy",
+                             {Just(Kind::SaveFails)},
+                             Field::P,
+                             "100",
+                             false,
+                             false,
+                             -1,
+                             "The chart could not be saved as /media/cd/chart.svg: Read-only file "
+                             "system",
                              std::nullopt,
                              "",
                              ""}),

@@ -1,5 +1,6 @@
 #include "brenmor/design/problem.h"
 
+#include <algorithm>
 #include <cctype>
 #include <vector>
 
@@ -31,8 +32,8 @@ std::string OneOf(const Names& names) {
 
 template <class Option, std::size_t N>
 std::string NamesOf(const std::array<Option, N>& all) {
-  std::vector<std::string_view> names;
-  for (const Option option : all) names.push_back(Name(option));
+  std::array<std::string_view, N> names;
+  std::transform(all.begin(), all.end(), names.begin(), [](Option o) { return Name(o); });
   return OneOf(names);
 }
 
@@ -137,6 +138,7 @@ bool RefusesTheSize(ProblemKind kind) {
 }
 
 std::string Message(const Problem& problem) {
+  if (!problem) return {};
   if (problem.kind <= ProblemKind::NamedAbsolutePressure) return TextMessage(problem);
   if (RefusesTheSize(problem.kind)) return SizingMessage(problem);
   return WallMessage(problem);

@@ -135,6 +135,13 @@ const FormView& FormModel::CopyFailed() {
   return view_;
 }
 
+const FormView& FormModel::ChartNotSaved(std::string_view path, std::string_view reason) {
+  Begin();
+  Show(std::string(kFormTexts.chartNotSaved) + std::string(path) + ": " + std::string(reason),
+       std::nullopt);
+  return view_;
+}
+
 void FormModel::Show(std::string_view message, std::optional<Control> focusAfter) {
   view_.message = message;
   focusAfterMessage_ = focusAfter;

@@ -295,7 +295,60 @@ std::string FormatValue(double x) {
   return text;
 }
 
-std::string FormatRounded(double x, int decimals) { return FormatValue(RoundTo(x, decimals)); }
+namespace {
+
+// |steps| x 10^-places written with `places` decimals, a minus before it when
+// `negative`, and with `trimmed` its trailing zeros dropped (the point with
+// them when none is left). `steps` below 2^53 has at most 16 digits.
+std::string StepsText(bool negative, long long steps, std::size_t places, bool trimmed) {
+  // Written from the right: the decimals, the point, the whole part, the sign.
+  std::array<char, 48> text{};
+  char* const last = text.data() + text.size();
+  char* at = last;
+  char* end = last;  // past the last digit kept
+  auto rest = static_cast<unsigned long long>(steps);
+  for (std::size_t i = 0; i < places; ++i, rest /= 10) {
+    const auto digit = static_cast<char>('0' + rest % 10);
+    *--at = digit;
+    if (trimmed && end == at + 1 && digit == '0') end = at;
+  }
+  if (places > 0) {
+    *--at = '.';
+    if (end == at + 1) end = at;  // no decimal left
+  }
+  do {
+    *--at = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest > 0);
+  if (negative && steps != 0) *--at = '-';
+  return {at, end};
+}
+
+// The steps of 10^-decimals in |rounded|, when they can be counted exactly
+// and the text of FormatValue would be those steps written out: below 1E15
+// and from 0.0001 up (where it writes no exponent), and with at most 15
+// significant digits, which no shorter decimal shares with the double.
+std::optional<long long> Steps(double rounded, int decimals, bool asFormatValue) {
+  if (decimals < 0 || decimals > kSignificantDigits) return std::nullopt;
+  const double magnitude = std::fabs(rounded);
+  const double scaled = magnitude * PowerOfTen(decimals);
+  if (!(magnitude < 1e15) || !(scaled < 0x1p53)) return std::nullopt;
+  if (asFormatValue && (magnitude < 1e-4 || scaled >= 1e15)) return std::nullopt;
+  return static_cast<long long>(RoundHalfEven(scaled));
+}
+
+}  // namespace
+
+// The number of steps of 10^-decimals is the text, the point set in: no
+// search for the shortest digits, which a list pays for on every figure.
+std::string FormatRounded(double x, int decimals) {
+  const double rounded = RoundTo(x, decimals);
+  if (rounded == 0) return "0";
+  if (const std::optional<long long> steps = Steps(rounded, decimals, true)) {
+    return StepsText(rounded < 0, *steps, static_cast<std::size_t>(decimals), true);
+  }
+  return FormatValue(rounded);
+}
 
 std::string WithDecimalMark(std::string text, DecimalMark mark) {
   if (mark == DecimalMark::Comma) std::replace(text.begin(), text.end(), '.', ',');
@@ -307,31 +360,11 @@ std::string FormatFixed(double x, int decimals) {
   if (!(std::fabs(rounded) < 1e15)) return FormatValue(rounded);
   // The rounded value is a whole number of steps of 10^-decimals: that
   // number, with the point set in, is its exact text.
-  const double scale = PowerOfTen(decimals);
-  if (!(std::fabs(rounded) * scale < 0x1p53)) {
-    return fmt::format(FMT_COMPILE("{:.{}f}"), rounded, decimals);  // steps no double can count
+  if (const std::optional<long long> steps = Steps(rounded, decimals, false)) {
+    return StepsText(rounded < 0, *steps, static_cast<std::size_t>(decimals), false);
   }
-  const auto steps = static_cast<long long>(RoundHalfEven(std::fabs(rounded) * scale));
-  // Below 2^53 there are at most 16 digits, the point, a sign and the zeros
-  // before a small number's decimals.
-  std::array<char, 48> digits{};
-  const std::size_t count = static_cast<std::size_t>(
-      fmt::format_to(digits.data(), FMT_COMPILE("{}"), steps) - digits.data());
-  const auto places = static_cast<std::size_t>(std::max(decimals, 0));
-  const std::size_t whole = count > places ? count - places : 1;
-  std::string text;
-  text.reserve(whole + places + 2);
-  if (rounded < 0 && steps != 0) text += '-';
-  if (count > places) {
-    text.append(digits.data(), whole);
-  } else {
-    text += '0';
-  }
-  if (places == 0) return text;
-  text += '.';
-  text.append(places - std::min(count, places), '0');
-  text.append(digits.data() + count - std::min(count, places), std::min(count, places));
-  return text;
+  if (decimals < 0) return FormatValue(rounded);
+  return fmt::format(FMT_COMPILE("{:.{}f}"), rounded, decimals);  // steps no double can count
 }
 
 }  // namespace brenmor

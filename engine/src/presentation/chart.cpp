@@ -122,8 +122,8 @@ class ChartDrawing {
     }
     if (chart_.design) DesignLabel();
     // The lower line first, so that the upper one's label clears it upwards.
-    for (auto line = chart_.lines.rbegin(); line != chart_.lines.rend(); ++line) {
-      if (line->strong) StrongLineLabel(*line);
+    for (std::size_t i = chart_.lines.size(); i-- > 0;) {
+      if (chart_.lines[i].strong) StrongLineLabel(chart_.lines[i]);
     }
     Ticks();
     for (const ChartLine& line : chart_.lines) {

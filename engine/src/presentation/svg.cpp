@@ -1,6 +1,7 @@
 #include "brenmor/presentation/svg.h"
 
 #include <string_view>
+#include <utility>
 
 #include "brenmor/numbers/number_text.h"
 
@@ -93,11 +94,16 @@ class Writer {
   }
 
   std::string Take(const Drawing& drawing) {
-    std::string svg = R"(<svg xmlns="http://www.w3.org/2000/svg" font-family="sans-serif")";
-    svg += " font-size=\"" + Number(kTextSize) + "\" viewBox=\"0 0 " + Number(drawing.width) + ' ' +
-           Number(drawing.height) + "\" fill=\"" + Escaped(palette_.ink) +
-           "\" role=\"img\"><title>" + Escaped(drawing.title) + "</title>";
-    return svg + text_ + "</svg>";
+    const std::string shapes = std::exchange(text_, {});
+    Open("svg");
+    Attribute("xmlns", "http://www.w3.org/2000/svg");
+    Attribute("font-family", "sans-serif");
+    Attribute("font-size", Number(kTextSize));
+    Attribute("viewBox", "0 0 " + Number(drawing.width) + ' ' + Number(drawing.height));
+    Attribute("fill", palette_.ink);
+    Attribute("role", "img");
+    ((text_ += "><title>") += Escaped(drawing.title)) += "</title>";
+    return std::move(text_) + shapes + "</svg>";
   }
 
  private:

@@ -90,6 +90,8 @@ class FormModel {
   const FormView& OptionPicked(Option option, int position);
   // The clipboard refused the calculation record.
   const FormView& CopyFailed();
+  // The chart could not be saved as `path`, for the system's `reason`.
+  const FormView& ChartNotSaved(std::string_view path, std::string_view reason);
 
   // The calculation record of the committed design with the panel's
   // choices, as the background menu copies it.

@@ -27,6 +27,9 @@ struct Options {
   std::string head;                 // --head
   std::string plateStep;            // --plate-step
   std::string density;              // --density
+  std::string orientation;          // --orientation
+  std::string costIndex;            // --cost-index
+  std::string materialFactor;       // --material-factor
   bool decimalComma = false;
   bool explain = false;
   bool json = false;
@@ -112,6 +115,18 @@ std::string ValuesHelp() {
   return help;
 }
 
+// "ellipsoidal (the default), hemispherical or torispherical".
+template <class Option, std::size_t N>
+std::string Choices(const std::array<Option, N>& all, Option byDefault) {
+  std::string text;
+  for (std::size_t i = 0; i < N; ++i) {
+    if (i > 0) text += i + 1 == N ? " or " : ", ";
+    text += Name(all[i]);
+    if (all[i] == byDefault) text += " (the default)";
+  }
+  return text;
+}
+
 // What to print and stop at, for --help and --version.
 std::optional<std::string> Parse(std::span<const std::string> args, Options& options) {
   CLI::App app(
@@ -131,16 +146,33 @@ std::optional<std::string> Parse(std::span<const std::string> args, Options& opt
                  "The list's cell delimiter, one character (default ',', or ';' with "
                  "--decimal-comma); 'tab' for a tab")
       ->type_name("CHAR");
+  const DesignOptions defaults;
   app.add_option("--head", options.head,
-                 "The heads of every vessel: ellipsoidal (2:1, the default) or hemispherical; a "
-                 "list's head column overrides it for its row")
+                 "The heads of every vessel: " + Choices(kHeadKinds, defaults.head) +
+                     "; a list's head column overrides it for its row")
       ->type_name("KIND");
   app.add_option("--plate-step", options.plateStep,
-                 "The step to which plate thicknesses are rounded up: 1/16in (the default) or 1mm")
+                 "The step to which plate thicknesses are rounded up: " +
+                     Choices(kPlateSteps, defaults.step))
       ->type_name("STEP");
   app.add_option("--density", options.density,
-                 "The density of the plate, for the weights (default 7850, carbon steel)")
+                 "The density of the plate, for the weights (default " +
+                     FormatValue(defaults.density) + ", carbon steel)")
       ->type_name("KG_PER_M3");
+  app.add_option("--orientation", options.orientation,
+                 "How every vessel stands, for its platforms and its cost: " +
+                     Choices(kOrientations, defaults.orientation) +
+                     "; a list's orientation column overrides it for its row")
+      ->type_name("HOW");
+  app.add_option("--cost-index", options.costIndex,
+                 "The CE plant cost index the costs are taken at (default " +
+                     FormatValue(defaults.costIndex) + ", the correlations' own)")
+      ->type_name("INDEX");
+  app.add_option("--material-factor", options.materialFactor,
+                 "The vessel's cost factor for its material (default " +
+                     FormatValue(defaults.materialFactor) +
+                     ", carbon steel; 2.1 for 316 stainless, with --density)")
+      ->type_name("FACTOR");
   app.add_flag("--decimal-comma", options.decimalComma,
                "Read and write numbers with ',' as the decimal mark, as comma-decimal "
                "spreadsheets do");
@@ -189,30 +221,50 @@ GivenValues ReadValues(const Options& options) {
   return given;
 }
 
-// --head, --plate-step and --density, each checked by the engine's rule.
+// An option's value named on its list; a usage error when it is not.
+template <class Option>
+Option Named(std::string_view flag, const std::string& text,
+             std::optional<Option> (*named)(std::string_view), ProblemKind otherwise) {
+  const std::optional<Option> option = named(text);
+  if (!option) throw Failure(std::string(flag) + ' ' + Message({otherwise, {}, text}));
+  return *option;
+}
+
+// An option's number, wholly a number above 0; a usage error when it is not.
+double Positive(std::string_view flag, const std::string& text, ProblemKind otherwise) {
+  const std::string_view trimmed = TrimBlanks(text);
+  const NumberRead number = ReadNumber(trimmed);
+  if (number.length != trimmed.size() || !IsPositive(number.value)) {
+    throw Failure(std::string(flag) + " \"" + text + "\": " + Message(otherwise));
+  }
+  return number.value;
+}
+
+// The heads, plate step, density, orientation, cost index and material
+// factor, each checked by the engine's rule.
 DesignOptions ReadDesignOptions(const Options& options) {
   DesignOptions design;
   if (!options.head.empty()) {
-    const std::optional<HeadKind> head = HeadKindNamed(options.head);
-    if (!head) throw Failure("--head " + Message({ProblemKind::NoSuchHead, {}, options.head}));
-    design.head = *head;
+    design.head = Named("--head", options.head, HeadKindNamed, ProblemKind::NoSuchHead);
   }
   if (!options.plateStep.empty()) {
-    const std::optional<PlateStep> step = PlateStepNamed(options.plateStep);
-    if (!step) {
-      throw Failure("--plate-step " +
-                    Message({ProblemKind::NoSuchPlateStep, {}, options.plateStep}));
-    }
-    design.step = *step;
+    design.step =
+        Named("--plate-step", options.plateStep, PlateStepNamed, ProblemKind::NoSuchPlateStep);
+  }
+  if (!options.orientation.empty()) {
+    design.orientation = Named("--orientation", options.orientation, OrientationNamed,
+                               ProblemKind::NoSuchOrientation);
   }
   if (!options.density.empty()) {
-    const std::string_view text = TrimBlanks(options.density);
-    const NumberRead number = ReadNumber(text);
-    if (number.length != text.size() || !IsDensity(number.value)) {
-      throw Failure("--density \"" + options.density +
-                    "\": " + Message(ProblemKind::DensityNotPositive));
-    }
-    design.density = number.value;
+    design.density = Positive("--density", options.density, ProblemKind::DensityNotPositive);
+  }
+  if (!options.costIndex.empty()) {
+    design.costIndex =
+        Positive("--cost-index", options.costIndex, ProblemKind::CostIndexNotPositive);
+  }
+  if (!options.materialFactor.empty()) {
+    design.materialFactor = Positive("--material-factor", options.materialFactor,
+                                     ProblemKind::MaterialFactorNotPositive);
   }
   return design;
 }

@@ -40,6 +40,23 @@ void AddWall(std::string& text, const Calculation& design, DecimalMark mark) {
       kWidth);
 }
 
+// What the wall as built holds and what it costs, in a block of its own,
+// with the note on the correlations' ranges.
+void AddCost(std::string& text, const Calculation& design, DecimalMark mark) {
+  const DesignOptions& o = design.options;
+  (text += "Pressure and cost: ") += Name(o.orientation);
+  text += " vessel, CE index " + WithDecimalMark(FormatValue(o.costIndex), mark) +
+          ", material factor " + WithDecimalMark(FormatValue(o.materialFactor), mark) + '\n';
+  constexpr std::size_t kWidth = 28;
+  for (const Figure figure : kFigures) {
+    if (Info(figure).group != Group::Cost) continue;
+    Add(text, "  " + std::string(Info(figure).caption),
+        WithUnit(figure, WithDecimalMark(design.Text(figure), mark)), kWidth);
+  }
+  const std::string note = design.MessageOf(Group::Cost);
+  if (!note.empty()) text += "  " + note + '\n';
+}
+
 // A shown text as a JSON number: whole numbers as integers, none as null.
 nlohmann::ordered_json Number(const std::string& shown) {
   if (shown.empty()) return nullptr;
@@ -73,6 +90,7 @@ std::string Summary(const Calculation& design, DecimalMark mark) {
   }
   if (design.problem) return text + "Refused: " + Message(design.problem) + '\n';
   AddWall(text, design, mark);
+  if (design.cost.given) AddCost(text, design, mark);
   return text;
 }
 

@@ -39,14 +39,15 @@ std::string Message(const ListProblem& p) {
              " fields, the header has " + std::to_string(p.headerCells);
     case ListProblemKind::Value:
       return Message(p.value);
-    case ListProblemKind::Head:
-      return "head \"" + p.value.text + "\": " + Message(p.value);
+    case ListProblemKind::Option:
+      return std::string(p.value.kind == ProblemKind::NoSuchHead ? "head" : "orientation") +
+             " \"" + p.value.text + "\": " + Message(p.value);
     case ListProblemKind::NoHeaderLine:
       return "the list has no header line";
     case ListProblemKind::ReadFailed:
       return std::strerror(p.error);
-    case ListProblemKind::TwoHeadColumns:
-      return "two columns are head";
+    case ListProblemKind::TwoOptionColumns:
+      return "two columns are " + p.names[0];
     case ListProblemKind::ColumnUnit:
       return "column \"" + p.names[0] + "\": " + Message(p.value);
     case ListProblemKind::TwoColumns:

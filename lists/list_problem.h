@@ -20,11 +20,11 @@ enum class ListProblemKind : std::uint8_t {
   Record,     // a malformed record: `fault`, found at `line`
   CellCount,  // `line` has `cells` cells, the header `headerCells`
   Value,      // a cell's value could not be read: `value`
-  Head,       // a head cell names no kind of head: `value`
+  Option,     // a head or orientation cell names no such option: `value`
   // The whole list, which is then not sized at all.
   NoHeaderLine,
   ReadFailed,      // reading stopped with `error` (an errno)
-  TwoHeadColumns,  // two columns are named head
+  TwoOptionColumns,  // two columns are named `names[0]`: head or orientation
   ColumnUnit,      // column `names[0]` names a unit its field does not take: `value`
   TwoColumns,      // columns `names[0]` and `names[1]` both name `field`
   ColumnAndValue,  // `field` has a column and a value given for every row

@@ -8,8 +8,9 @@
 namespace brenmor::lists {
 namespace {
 
-// The optional column whose cells choose each row's heads.
+// The optional columns whose cells choose each row's heads and orientation.
 constexpr std::string_view kHeadColumn = "head";
+constexpr std::string_view kOrientationColumn = "orientation";
 
 std::string Letter(Field field) { return std::string(Info(field).letter); }
 
@@ -30,11 +31,21 @@ ListProblem CellCount(const Record& record, std::size_t columns) {
   return problem;
 }
 
-bool IsHeadColumn(std::string_view name) {
-  return name.size() == kHeadColumn.size() &&
-         std::equal(name.begin(), name.end(), kHeadColumn.begin(), [](char a, char b) {
-           return std::tolower(static_cast<unsigned char>(a)) == b;
-         });
+// A row's option from its cell: nothing when the cell is blank, the
+// problem when it names no option of that kind.
+template <class Option>
+ListProblem ReadOption(std::string_view cell, std::optional<Option> (*named)(std::string_view),
+                       ProblemKind otherwise, Option& option) {
+  ListProblem problem;
+  const std::string_view text = TrimBlanks(cell);
+  if (text.empty()) return problem;
+  if (const std::optional<Option> read = named(text)) {
+    option = *read;
+    return problem;
+  }
+  problem.kind = ListProblemKind::Option;
+  problem.value = {otherwise, std::nullopt, std::string(text)};
+  return problem;
 }
 
 }  // namespace
@@ -58,9 +69,14 @@ RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const RowOpti
 // Reads "P", "v", "P [bar]", "C[mm]" or "Design pressure (barg)"; any other
 // name is a carried column.
 void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
-  if (IsHeadColumn(TrimBlanks(cell))) {
-    if (headColumn_) problem_.kind = ListProblemKind::TwoHeadColumns;
-    headColumn_ = index;
+  for (const auto& [name, column] : {std::pair{kHeadColumn, &headColumn_},
+                                      std::pair{kOrientationColumn, &orientationColumn_}}) {
+    if (!EqualIgnoringCase(TrimBlanks(cell), name)) continue;
+    if (*column) {
+      problem_.kind = ListProblemKind::TwoOptionColumns;
+      problem_.names[0] = name;
+    }
+    *column = index;
     return;
   }
   const HeaderCell header = ReadHeaderCell(cell);
@@ -183,16 +199,15 @@ ListProblem RowSizer::ReadValues(const RecordBatch& batch, const Record& record,
     }
     given[f] = read.quantity;
   }
-  if (!headColumn_) return problem;
-  const std::string_view head = TrimBlanks(batch.Cell(record, *headColumn_));
-  if (head.empty()) return problem;
-  const std::optional<HeadKind> kind = HeadKindNamed(head);
-  if (!kind) {
-    problem.kind = ListProblemKind::Head;
-    problem.value = {ProblemKind::NoSuchHead, std::nullopt, std::string(head)};
-    return problem;
+  if (headColumn_) {
+    problem = ReadOption(batch.Cell(record, *headColumn_), HeadKindNamed, ProblemKind::NoSuchHead,
+                         design.head);
+    if (problem) return problem;
   }
-  design.head = *kind;
+  if (orientationColumn_) {
+    problem = ReadOption(batch.Cell(record, *orientationColumn_), OrientationNamed,
+                         ProblemKind::NoSuchOrientation, design.orientation);
+  }
   return problem;
 }
 

@@ -26,8 +26,9 @@ struct RowOptions {
   // A value for every row, from the command line, for a field that the
   // list has no column for.
   std::array<std::optional<Quantity>, 5> given;
-  // The heads, plate step and density of every row; a list's head column
-  // overrides the heads for its row.
+  // The heads, plate step, density, orientation, cost index and material
+  // factor of every row; a list's head and orientation columns override
+  // them for their row.
   DesignOptions design;
   // Told, once the header is read, which column was taken for each field
   // when some column was named by its words; not called for letter headers.
@@ -106,7 +107,9 @@ class RowSizer {
   ListProblem problem_;
   std::size_t columnCount_;
   std::array<std::optional<Column>, 5> columns_;  // by field
+  // The optional columns whose cells choose a row's heads and orientation.
   std::optional<std::size_t> headColumn_;
+  std::optional<std::size_t> orientationColumn_;
 };
 
 }  // namespace brenmor::lists

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QImageWriter>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -30,19 +31,46 @@ struct Choice {
   std::string_view caption;
   std::vector<std::string_view> items;
 };
+template <class Options>
+std::vector<std::string_view> Captions(const Options& all) {
+  std::vector<std::string_view> captions;
+  for (const auto option : all) captions.push_back(brenmor::Caption(option));
+  return captions;
+}
+
 Choice ChoiceOf(brenmor::Option option) {
-  std::vector<std::string_view> items;
-  if (option == brenmor::Option::Head) {
-    for (const auto head : brenmor::kHeadKinds) items.push_back(brenmor::Caption(head));
-    return {"cmbHead", brenmor::kFormTexts.headKind, items};
+  switch (option) {
+    case brenmor::Option::Head:
+      return {"cmbHead", brenmor::kFormTexts.headKind, Captions(brenmor::kHeadKinds)};
+    case brenmor::Option::PlateStep:
+      return {"cmbPlateStep", brenmor::kFormTexts.plateStep, Captions(brenmor::kPlateSteps)};
+    case brenmor::Option::Orientation:
+      break;
   }
-  for (const auto step : brenmor::kPlateSteps) items.push_back(brenmor::Caption(step));
-  return {"cmbPlateStep", brenmor::kFormTexts.plateStep, items};
+  return {"cmbOrientation", brenmor::kFormTexts.orientation, Captions(brenmor::kOrientations)};
 }
 
 int PositionIn(const brenmor::DesignOptions& options, brenmor::Option option) {
-  return option == brenmor::Option::Head ? brenmor::PositionOf(options.head)
-                                         : brenmor::PositionOf(options.step);
+  switch (option) {
+    case brenmor::Option::Head:
+      return brenmor::PositionOf(options.head);
+    case brenmor::Option::PlateStep:
+      return brenmor::PositionOf(options.step);
+    case brenmor::Option::Orientation:
+      break;
+  }
+  return brenmor::PositionOf(options.orientation);
+}
+
+constexpr std::array<brenmor::Option, 3> kOptions = {
+    brenmor::Option::Head, brenmor::Option::PlateStep, brenmor::Option::Orientation};
+
+QLabel* NewNote(QWidget* parent, const char* name) {
+  auto* note = new QLabel(parent);
+  note->setObjectName(QString::fromLatin1(name));
+  note->setWordWrap(true);
+  note->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  return note;
 }
 
 }  // namespace
@@ -102,7 +130,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(copy, &QPushButton::clicked, this, &ChartWindow::cmdCopy_Click);
   connect(save, &QPushButton::clicked, this, &ChartWindow::cmdSave_Click);
   setTabOrder(chartView_, choices_[0]);
-  resize(900, 520);
+  resize(1000, 760);
   showCalculation(nullptr);
 }
 
@@ -117,16 +145,24 @@ QComboBox* ChartWindow::createChoice(QWidget* panel, brenmor::Option option) {
   return combo;
 }
 
-// The choices, then each figure of the panel with its caption as its name
-// for a screen reader, selectable from the keyboard, then the weight curve.
+// The choices and the cost index, then each figure of the panel with its
+// caption as its name for a screen reader, selectable from the keyboard,
+// the notes, then the weight and cost curves.
 QWidget* ChartWindow::createPanel() {
   auto* panel = new QWidget(this);
   auto* form = new QFormLayout;
-  for (const brenmor::Option option : {brenmor::Option::Head, brenmor::Option::PlateStep}) {
+  for (const brenmor::Option option : kOptions) {
     QComboBox* combo = createChoice(panel, option);
     form->addRow(combo->accessibleName(), combo);
     choices_[static_cast<std::size_t>(option)] = combo;
   }
+  txtCostIndex_ = new QLineEdit(panel);
+  txtCostIndex_->setObjectName(QStringLiteral("txtCostIndex"));
+  txtCostIndex_->setAccessibleName(ToQString(brenmor::kFormTexts.costIndex));
+  txtCostIndex_->setToolTip(ToQString(brenmor::kFormTexts.costIndexHelp));
+  form->addRow(ToQString(brenmor::kFormTexts.costIndex), txtCostIndex_);
+  connect(txtCostIndex_, &QLineEdit::editingFinished, this,
+          [this] { emit costIndexEntered(txtCostIndex_->text()); });
   for (const brenmor::Figure figure : brenmor::kFigures) {
     const brenmor::FigureInfo& info = brenmor::Info(figure);
     if (info.place != brenmor::Place::Panel) continue;
@@ -138,25 +174,29 @@ QWidget* ChartWindow::createPanel() {
     form->addRow(ToQString(info.caption), value);
     figures_[static_cast<std::size_t>(figure)] = value;
   }
-  lblLeastWeight_ = new QLabel(panel);
-  lblLeastWeight_->setObjectName(QStringLiteral("lblLeastWeight"));
-  lblLeastWeight_->setWordWrap(true);
-  lblLeastWeight_->setTextInteractionFlags(Qt::TextSelectableByMouse |
-                                           Qt::TextSelectableByKeyboard);
-  weightView_ = new DrawingView(panel, "picWeight", {260, 200});
+  lblLeastWeight_ = NewNote(panel, "lblLeastWeight");
+  lblLeastCost_ = NewNote(panel, "lblLeastCost");
+  costMessage_ = NewNote(panel, "costMessage");
+  weightView_ = new DrawingView(panel, "picWeight", {260, 160});
+  costView_ = new DrawingView(panel, "picCost", {260, 160});
   auto* column = new QVBoxLayout(panel);
   column->setContentsMargins(0, 0, 0, 0);
   column->addLayout(form);
-  column->addWidget(lblLeastWeight_);
+  for (QLabel* note : {lblLeastWeight_, lblLeastCost_, costMessage_}) column->addWidget(note);
   column->addWidget(weightView_, 1);
+  column->addWidget(costView_, 1);
   return panel;
 }
 
 void ChartWindow::showView(const brenmor::FormView& view) {
-  for (const brenmor::Option option : {brenmor::Option::Head, brenmor::Option::PlateStep}) {
+  for (const brenmor::Option option : kOptions) {
     QComboBox* combo = choices_[static_cast<std::size_t>(option)];
     const QSignalBlocker quiet(combo);
     combo->setCurrentIndex(PositionIn(view.options, option));
+  }
+  if (txtCostIndex_->text() != ToQString(view.costIndexText)) {
+    const QSignalBlocker quiet(txtCostIndex_);
+    txtCostIndex_->setText(ToQString(view.costIndexText));
   }
   if (view.calculations == shownCalculations_) return;
   shownCalculations_ = view.calculations;
@@ -166,12 +206,16 @@ void ChartWindow::showView(const brenmor::FormView& view) {
 void ChartWindow::showCalculation(const brenmor::Calculation* calculation) {
   chart_ = brenmor::ChartOf(calculation);
   plot_ = brenmor::WeightPlotOf(calculation);
+  costPlot_ = brenmor::CostPlotOf(calculation);
   chartView_->setLayOut([this](double w, double h) { return brenmor::DrawChart(chart_, w, h); },
                         chart_.description);
   weightView_->setAccessibleName(ToQString(plot_.axisTitles[1]));
-  weightView_->setLayOut(
-      [this](double w, double h) { return brenmor::DrawWeightPlot(plot_, w, h); },
-      plot_.description);
+  weightView_->setLayOut([this](double w, double h) { return brenmor::DrawCurvePlot(plot_, w, h); },
+                         plot_.description);
+  costView_->setAccessibleName(ToQString(costPlot_.axisTitles[1]));
+  costView_->setLayOut(
+      [this](double w, double h) { return brenmor::DrawCurvePlot(costPlot_, w, h); },
+      costPlot_.description);
   for (const brenmor::Figure figure : brenmor::kFigures) {
     QLabel* value = figures_[static_cast<std::size_t>(figure)];
     if (value == nullptr) continue;
@@ -179,6 +223,10 @@ void ChartWindow::showCalculation(const brenmor::Calculation* calculation) {
     value->setText(ToQString(brenmor::WithUnit(figure, shown)));
   }
   lblLeastWeight_->setText(ToQString(brenmor::LeastWeightNote(calculation)));
+  lblLeastCost_->setText(ToQString(brenmor::LeastCostNote(calculation)));
+  costMessage_->setText(ToQString(calculation != nullptr
+                                      ? calculation->MessageOf(brenmor::Group::Cost)
+                                      : std::string()));
 }
 
 // At the screen's density, so the image is as sharp as the window.

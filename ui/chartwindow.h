@@ -16,6 +16,7 @@
 class DrawingView;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 
 class ChartWindow : public QWidget {
   Q_OBJECT
@@ -27,7 +28,8 @@ class ChartWindow : public QWidget {
   // moved since the last view.
   void showView(const brenmor::FormView& view);
   const brenmor::Chart& chart() const { return chart_; }
-  const brenmor::WeightPlot& weightPlot() const { return plot_; }
+  const brenmor::CurvePlot& weightPlot() const { return plot_; }
+  const brenmor::CurvePlot& costPlot() const { return costPlot_; }
   // Why the chart could not be saved as `path` (SVG, or PNG by its name);
   // empty when it was.
   QString saveChart(const QString& path) const;
@@ -37,6 +39,8 @@ class ChartWindow : public QWidget {
   void optionPicked(brenmor::Option option, int position);
   // The chart could not be saved as `path`, for the system's `reason`.
   void chartNotSaved(const QString& path, const QString& reason);
+  // A cost index typed into the panel's box and entered.
+  void costIndexEntered(const QString& text);
 
  private:
   QWidget* createPanel();
@@ -47,10 +51,15 @@ class ChartWindow : public QWidget {
 
   DrawingView* chartView_;
   DrawingView* weightView_;
-  std::array<QComboBox*, 2> choices_{};  // by Option
+  DrawingView* costView_;
+  std::array<QComboBox*, 3> choices_{};  // by Option
+  QLineEdit* txtCostIndex_;
   std::array<QLabel*, brenmor::kFigures.size()> figures_{};
   QLabel* lblLeastWeight_;
+  QLabel* lblLeastCost_;
+  QLabel* costMessage_;
   brenmor::Chart chart_;
-  brenmor::WeightPlot plot_;
+  brenmor::CurvePlot plot_;
+  brenmor::CurvePlot costPlot_;
   unsigned shownCalculations_ = 0;
 };

@@ -367,6 +367,10 @@ void frmBrenmor::cmbOption_Click(brenmor::Option option, int position) {
   render(form_.OptionPicked(option, position));
 }
 
+void frmBrenmor::txtCostIndex_LostFocus(const QString& text) {
+  render(form_.CostIndexEntered(ToStd(text)));
+}
+
 const frmBrenmor::UnitRow& frmBrenmor::unitRow(Field field) const {
   return *std::find_if(unitRows_.begin(), unitRows_.end(),
                        [field](const UnitRow& row) { return row.field == field; });

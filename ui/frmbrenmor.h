@@ -54,6 +54,7 @@ class frmBrenmor : public QWidget {
   void txtE_LostFocus();
   void cmdCalc_Click();
   void cmbOption_Click(brenmor::Option option, int position);
+  void txtCostIndex_LostFocus(const QString& text);
   void mnuCopyRecord_Click();
   void mnuShowChart_Click();
 

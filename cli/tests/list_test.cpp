@@ -30,7 +30,14 @@ TEST_P(ListTest, Writes) {
 
 const std::string kAdded =
     "F,D_mm,L_mm,L_over_D,status,message,t_shell_mm,t_head_mm,weight_empty_kg,weight_water_kg,"
-    "least_weight_D_mm,wall_message";
+    "least_weight_D_mm,wall_message,mawp_psi,test_pressure_psi,cost_usd,cost_platforms_usd,"
+    "least_cost_D_mm,cost_message";
+
+// The note of a vessel of the defaults: its platforms' length is beyond
+// the correlation's.
+const std::string kLongerThan40Feet =
+    "\"L = 40.8 ft is outside 12 to 40 ft, where the vertical platforms' cost holds; the figure "
+    "is still given\"";
 
 INSTANTIATE_TEST_SUITE_P(
     , ListTest,
@@ -46,37 +53,46 @@ INSTANTIATE_TEST_SUITE_P(
             0,
             "\xEF\xBB\xBFTag,Service,P,C,S,E,V," + kAdded + "\r\n" +
                 "V-101,\"Flash drum, \"\"hot\"\"\",100,0.0625,16000,0.8,1000,"
-                "0.125,1703,12446,7.31,sized,,9.5,9.5,5481,33820,1570,\r\n"
-                "V-102, spaced "
-                ",100,0.0625,16000,1,1000,0.1,1765,11582,6.56,sized,,7.9,7.9,4444,32783,1648,\r\n"},
+                "0.125,1703,12446,7.31,sized,,9.5,9.5,5481,35112,1570,,118.5,154.0,53335,20141,"
+                "2225," +
+                kLongerThan40Feet + "\r\n" +
+                "V-102, spaced ,100,0.0625,16000,1,1000,0.1,1765,11582,6.56,sized,,7.9,7.9,4444,"
+                "34222,1648,,114.4,148.8,46937,19659,2324,\r\n"},
         ListCase{"HeaderUnitsAndCellUnits",
                  {},
                  "p [BAR],C[mm],S,E,V [m^3]\n10,3,16000,0.8,20\n145.038 psi,3,16000,0.8,20 m^3\n",
                  0,
                  "p [BAR],C[mm],S,E,V [m^3]," + kAdded + "\n" +
-                     "10,3,16000,0.8,20,0.096,1626,9629,5.92,sized,,12.7,12.7,5523,25523,1520,\n"
-                     "145.038 psi,3,16000,0.8,20 "
-                     "m^3,0.096,1626,9629,5.92,sized,,12.7,12.7,5523,25523,1520,\n"},
+                     "10,3,16000,0.8,20,0.096,1626,9629,5.92,sized,,12.7,12.7,5523,26649,1520,,"
+                     "151.1,196.4,53587,16238,1959,\n"
+                     "145.038 psi,3,16000,0.8,20 m^3,0.096,1626,9629,5.92,sized,,12.7,12.7,5523,"
+                     "26649,1520,,151.1,196.4,53587,16238,1959,\n"},
         ListCase{
             "SemicolonsFromACommaLocale",
             {"--delimiter", ";", "E=0.8"},
             "Tag;P;C;S;V\nA, B;100;0.0625;16000;1000\nC;100;0,0625;16000;1000\n",
             1,
             "Tag;P;C;S;V;F;D_mm;L_mm;L_over_D;status;message;"
-            "t_shell_mm;t_head_mm;weight_empty_kg;weight_water_kg;least_weight_D_mm;wall_message\n"
-            "A, B;100;0.0625;16000;1000;0.125;1703;12446;7.31;sized;;9.5;9.5;5481;33820;1570;\n"
-            "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number with "
-            "\"\".\"\" as the decimal mark\";;;;;;\n"},
+            "t_shell_mm;t_head_mm;weight_empty_kg;weight_water_kg;least_weight_D_mm;wall_message;"
+            "mawp_psi;test_pressure_psi;cost_usd;cost_platforms_usd;least_cost_D_mm;cost_message\n"
+            "A, B;100;0.0625;16000;1000;0.125;1703;12446;7.31;sized;;9.5;9.5;5481;35112;1570;;"
+            "118.5;154.0;53335;20141;2225;" +
+                kLongerThan40Feet + "\n" +
+                "C;100;0,0625;16000;1000;;;;;error;\"C \"\"0,0625\"\" is not a number with "
+                "\"\".\"\" as the decimal mark\";;;;;;;;;;;;\n"},
         ListCase{
             "DecimalCommaReadAndWritten",
             {"--decimal-comma", "E=0,85"},
             "Tag;P [bar];C;S;V\nA;10,5;0,0625;16000;1000\nB;10.5;0,0625;16000;1000\n",
             1,
             "Tag;P [bar];C;S;V;F;D_mm;L_mm;L_over_D;status;message;"
-            "t_shell_mm;t_head_mm;weight_empty_kg;weight_water_kg;least_weight_D_mm;wall_message\n"
-            "A;10,5;0,0625;16000;1000;0,179;1568;14682;9,37;sized;;11,1;11,1;6824;35162;1449;\n"
+            "t_shell_mm;t_head_mm;weight_empty_kg;weight_water_kg;least_weight_D_mm;wall_message;"
+            "mawp_psi;test_pressure_psi;cost_usd;cost_platforms_usd;least_cost_D_mm;cost_message\n"
+            "A;10,5;0,0625;16000;1000;0,179;1568;14682;9,37;sized;;11,1;11,1;6824;36171;1449;;"
+            "163,7;212,9;61089;21294;2072;\"L = 48.2 ft is outside 12 to 40 ft, where the vertical "
+            "platforms' cost holds; the figure is still given\"\n"
             "B;10.5;0,0625;16000;1000;;;;;error;\"P \"\"10.5\"\" is not a number with "
-            "\"\",\"\" as the decimal mark\";;;;;;\n"},
+            "\"\",\"\" as the decimal mark\";;;;;;;;;;;;\n"},
         ListCase{
             "StrayQuoteCostsOnlyItsRow",
             {},
@@ -85,11 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
             1,
             "Tag,P,C,S,E,V," + kAdded + "\n" +
                 ",,,,,,,,,,error,line 2: a quoted cell has more text after its closing "
-                "quote,,,,,,\n"
-                "V-2,100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,,9.5,9.5,5481,33820,"
-                "1570,\n"
+                "quote,,,,,,,,,,,,\n"
+                "V-2,100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,,9.5,9.5,5481,35112,"
+                "1570,,118.5,154.0,53335,20141,2225," +
+                kLongerThan40Feet + "\n" +
                 "V-3,100,0.0625,16000,0.8,,,,,,error,line 4: a quoted cell is not closed "
-                "before the end of the list,,,,,,\n"},
+                "before the end of the list,,,,,,,,,,,,\n"},
         ListCase{
             "MalformedAndRefusedRowsKeepTheirPlace",
             {},
@@ -104,19 +121,21 @@ INSTANTIATE_TEST_SUITE_P(
             "100,0.0625,16000,0.8,1000,\"never\nclosed\n",
             1,
             "P,C,S,E,V,Note," + kAdded + "\n" +
-                "100,0.0625,16000,0.8,,,,,,,error,\"line 2 has 4 fields, the header has 6\",,,,,,\n"
+                "100,0.0625,16000,0.8,,,,,,,error,\"line 2 has 4 fields, the header has "
+                "6\",,,,,,,,,,,,\n"
                 "100,0.0625,16000,0.8,1000,a,,,,,error,\"line 3 has 7 fields, the header "
-                "has 6\",,,,,,\n"
-                ",0.0625,16000,0.8,1000,empty,,,,,error,P is empty,,,,,,\n"
-                "inf,0.0625,16000,0.8,1000,junk,,,,,error,\"P \"\"inf\"\" is not a number\",,,,,,\n"
+                "has 6\",,,,,,,,,,,,\n"
+                ",0.0625,16000,0.8,1000,empty,,,,,error,P is empty,,,,,,,,,,,,\n"
+                "inf,0.0625,16000,0.8,1000,junk,,,,,error,\"P \"\"inf\"\" is not a "
+                "number\",,,,,,,,,,,,\n"
                 "0x10,0.0625,16000,0.8,1000,hex,,,,,error,\"P \"\"0x10\"\": x10 is not psi, "
-                "bar, atm, psig, barg, kPa or MPa\",,,,,,\n"
-                "100,0.0625,16000,1.5,1000,E,,,,,refused,E must be less than 1,,,,,,\n"
+                "bar, atm, psig, barg, kPa or MPa\",,,,,,,,,,,,\n"
+                "100,0.0625,16000,1.5,1000,E,,,,,refused,E must be less than 1,,,,,,,,,,,,\n"
                 "100,0,16000,0.8,1000,C,,,,,refused,The correlation needs a corrosion "
-                "allowance above 0,,,,,,\n"
+                "allowance above 0,,,,,,,,,,,,\n"
                 "100,0.0625,16000,0.8,1000,,,,,,error,line 9: a quoted "
-                "cell is not closed before the end of the list,,,,,,\n"
-                "closed,,,,,,,,,,error,\"line 10 has 1 fields, the header has 6\",,,,,,\n"}),
+                "cell is not closed before the end of the list,,,,,,,,,,,,\n"
+                "closed,,,,,,,,,,error,\"line 10 has 1 fields, the header has 6\",,,,,,,,,,,,\n"}),
     CaseName());
 
 // The header a new user's spreadsheet has: the fields by their words, each
@@ -269,10 +288,10 @@ TEST(LongListTest, KeepsEveryRowAndItsLine) {
   EXPECT_EQ(ran.status, 1);
   EXPECT_EQ(std::count(ran.out.begin(), ran.out.end(), '\n'), 1 + kRows + spanning + 1);
   EXPECT_NE(ran.out.find("\"V-4998\nspare\",100,0.0625,16000,0.8,1000,0.125,1703,12446,7.31,sized,,"
-                         "9.5,9.5,5481,33820,1570,\nV-4999,"),
+                         "9.5,9.5,5481,35112,1570,,118.5,154.0,53335,20141,2225,"),
             std::string::npos);
   EXPECT_TRUE(ran.out.ends_with("error,\"line " + std::to_string(line + 1) +
-                                " has 2 fields, the header has 6\",,,,,,\n"))
+                                " has 2 fields, the header has 6\",,,,,,,,,,,,\n"))
       << ran.out.substr(ran.out.size() - 200);
 }
 

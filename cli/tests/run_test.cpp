@@ -108,7 +108,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--csv", "-", "--decimal-comma", "--delimiter", ","},
                   "--decimal-comma needs a delimiter other than ','"},
         UsageCase{"ReadErrorNamesTheList", {"--csv", "/"}, "/: Is a directory"},
-        UsageCase{"UnknownHead", {"--head", "flat"}, "--head flat is not ellipsoidal or"},
+        UsageCase{"UnknownHead",
+                  {"--head", "flat"},
+                  "--head flat is not ellipsoidal, hemispherical or torispherical"},
         UsageCase{"UnknownPlateStep", {"--plate-step", "2mm"}, "--plate-step 2mm is not 1/16in or"},
         UsageCase{"NoDensity", {"--density", "0"}, "--density \"0\": The density must be a"},
         UsageCase{"DensityWithAUnit", {"--density", "7850kg"}, "--density \"7850kg\""},
@@ -212,8 +214,11 @@ TEST(OutputFileTest, AppearsOnlyWhole) {
   const std::string text{std::istreambuf_iterator<char>(written), {}};
   EXPECT_EQ(text,
             "Tag,P,C,S,V,F,D_mm,L_mm,L_over_D,status,message,t_shell_mm,t_head_mm,"
-            "weight_empty_kg,weight_water_kg,least_weight_D_mm,wall_message\n"
-            "A,100,0.0625,16000,1000,0.125,1703,12446,7.31,sized,,9.5,9.5,5481,33820,1570,\n");
+            "weight_empty_kg,weight_water_kg,least_weight_D_mm,wall_message,mawp_psi,"
+            "test_pressure_psi,cost_usd,cost_platforms_usd,least_cost_D_mm,cost_message\n"
+            "A,100,0.0625,16000,1000,0.125,1703,12446,7.31,sized,,9.5,9.5,5481,35112,1570,,118.5,"
+            "154.0,53335,20141,2225,\"L = 40.8 ft is outside 12 to 40 ft, where the vertical "
+            "platforms' cost holds; the figure is still given\"\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2) << "no temporary left";
   std::filesystem::remove_all(dir);
 }

@@ -116,10 +116,11 @@ TEST(FigureTableTest, EachFigureHasOneRowAndOneColumn) {
     figureColumns += column.kind == ColumnKind::Figure ? 1 : 0;
   }
   EXPECT_EQ(figureColumns, kFigures.size());
-  EXPECT_EQ(columns,
-            (std::vector<std::string_view>{
-                "F", "D_mm", "L_mm", "L_over_D", "status", "message", "t_shell_mm", "t_head_mm",
-                "weight_empty_kg", "weight_water_kg", "least_weight_D_mm", "wall_message"}));
+  EXPECT_EQ(columns, (std::vector<std::string_view>{
+                         "F", "D_mm", "L_mm", "L_over_D", "status", "message", "t_shell_mm",
+                         "t_head_mm", "weight_empty_kg", "weight_water_kg", "least_weight_D_mm",
+                         "wall_message", "mawp_psi", "test_pressure_psi", "cost_usd",
+                         "cost_platforms_usd", "least_cost_D_mm", "cost_message"}));
   EXPECT_EQ(CaptionWithUnit(Figure::D), "Diameter (mm)");
   EXPECT_EQ(CaptionWithUnit(Figure::LengthOverD), "L/D");
   EXPECT_EQ(WithUnit(Figure::ShellThickness, "9.5"), "9.5 mm");

@@ -190,18 +190,28 @@ TEST(ChartLayoutTest, LabelsNeitherOverlapNorLeaveThePicture) {
   }
 }
 
-TEST(WeightPlotLayoutTest, LabelsNeitherOverlapNorLeaveThePicture) {
+TEST(CurvePlotLayoutTest, LabelsNeitherOverlapNorLeaveThePicture) {
   for (const DesignValues& v : Designs()) {
-    const Calculation calc = CalculationOf(v);
-    const WeightPlot plot = WeightPlotOf(&calc);
-    for (const Size& size : kPlotSizes) {
-      const std::string where = "P " + FormatValue(v.P) + ", V " + FormatValue(v.V) + " at " +
-                                FormatValue(size.width) + " x " + FormatValue(size.height);
-      const Drawing drawing = DrawWeightPlot(plot, size.width, size.height);
-      ExpectReadable(drawing, where);
-      for (const std::string& title : plot.axisTitles) EXPECT_TRUE(Shows(drawing, title)) << where;
-      if (plot.curve.empty()) continue;
-      for (const std::string& mark : plot.markLabels) EXPECT_TRUE(Shows(drawing, mark)) << where;
+    for (const Orientation orientation : kOrientations) {
+      DesignOptions options;
+      options.orientation = orientation;
+      const Calculation calc = Calculate(InBaseUnits(v), options);
+      for (const CurvePlot& plot : {WeightPlotOf(&calc), CostPlotOf(&calc)}) {
+        for (const Size& size : kPlotSizes) {
+          const std::string where = plot.axisTitles[1] + " of P " + FormatValue(v.P) + ", V " +
+                                    FormatValue(v.V) + " at " + FormatValue(size.width) + " x " +
+                                    FormatValue(size.height);
+          const Drawing drawing = DrawCurvePlot(plot, size.width, size.height);
+          ExpectReadable(drawing, where);
+          for (const std::string& title : plot.axisTitles) {
+            EXPECT_TRUE(Shows(drawing, title)) << where;
+          }
+          if (plot.curve.empty()) continue;
+          EXPECT_TRUE(Shows(drawing, plot.design->label)) << where;
+          for (const CurveMark& mark : plot.optima)
+            EXPECT_TRUE(Shows(drawing, mark.label)) << where;
+        }
+      }
     }
   }
 }

@@ -66,7 +66,7 @@ TEST(ListRunTest, GivesTheHeaderEvenToAListWithoutRows) {
   ListRun run(lists::TextSource("P,C,S,E,V\r\n"), {});
   EXPECT_FALSE(run.Next(10));
   EXPECT_TRUE(run.Csv().starts_with("P,C,S,E,V,F,D_mm,")) << run.Csv();
-  EXPECT_TRUE(run.Csv().ends_with("wall_message\r\n")) << run.Csv();
+  EXPECT_TRUE(run.Csv().ends_with("cost_message\r\n")) << run.Csv();
   EXPECT_EQ(run.Counts().rows, 0U);
   EXPECT_EQ(run.HeaderCells().front(), "P");
 }

@@ -30,9 +30,19 @@ std::optional<double> ValueOf(const Calculation& c, Figure figure) {
     case Figure::WaterWeight:
       return wall.waterKg;
     case Figure::LeastWeightD:
+      return wall.leastD;
+    case Figure::Mawp:
+      return wall.mawp;
+    case Figure::TestPressure:
+      return wall.testPressure;
+    case Figure::VesselCost:
+      return c.cost.vessel;
+    case Figure::PlatformsCost:
+      return c.cost.platforms;
+    case Figure::LeastCostD:
       break;
   }
-  return wall.leastD;
+  return c.cost.leastD;
 }
 
 bool Gives(const Calculation& c, Figure figure) {
@@ -40,9 +50,11 @@ bool Gives(const Calculation& c, Figure figure) {
     case Group::Size:
       return figure == Figure::F ? c.sizing.F.has_value() : c.Sized();
     case Group::Wall:
+      return c.wall.error == ProblemKind::None;
+    case Group::Cost:
       break;
   }
-  return c.wall.error == ProblemKind::None;
+  return c.cost.given;
 }
 
 void Show(Calculation& c) {
@@ -108,9 +120,11 @@ std::string Calculation::MessageOf(Group group) const {
     case Group::Size:
       return Message(problem);
     case Group::Wall:
+      return Message(wall.error);
+    case Group::Cost:
       break;
   }
-  return Message(wall.error);
+  return cost.given ? RangeNote(cost, options.orientation) : std::string();
 }
 
 Calculation Calculate(const Quantities& given, const DesignOptions& options) {
@@ -124,7 +138,8 @@ Calculation Calculate(const Quantities& given, const DesignOptions& options) {
     if (c.sizing.error != ProblemKind::None) {
       c.problem = {c.sizing.error};
     } else {
-      c.wall = WallOf(c.Values(), c.sizing.size, options);
+      c.wall = WallOf(v, c.sizing.size, options);
+      c.cost = CostOf(v, c.sizing.size, c.wall);
     }
   }
   Show(c);

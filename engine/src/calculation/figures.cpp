@@ -32,10 +32,27 @@ constexpr std::array<FigureInfo, kFigures.size()> kFigureInfo = {{
     {"least_weight_D_mm", "Diameter of least weight", "D*", "mm", 0, Fixed, Group::Wall,
      Place::Panel, "The diameter at which the same volume weighs least, at minimum thicknesses.",
      "leastWeightD"},
+    {"mawp_psi", "MAWP", "MAWP", "psi", 1, Fixed, Group::Cost, Place::Panel,
+     "Maximum allowable working pressure: the least that the shell and the heads as built hold "
+     "once corroded, at least the design pressure.",
+     "mawp"},
+    {"test_pressure_psi", "Hydrostatic test", "", "psi", 1, Fixed, Group::Cost, Place::Panel,
+     "Hydrostatic test pressure: 1.3 times the MAWP, the stress ratio taken as 1.",
+     "testPressure"},
+    {"cost_usd", "Purchase cost", "", "USD", 0, Fixed, Group::Cost, Place::Panel,
+     "The vessel's purchase cost from its empty weight (Seider et al., 4th edition), times the "
+     "material factor, at the cost index chosen.",
+     "costVessel"},
+    {"cost_platforms_usd", "Platforms and ladders", "", "USD", 0, Fixed, Group::Cost,
+     Place::Panel, "The cost of its platforms and ladders, from its diameter and length.",
+     "costPlatforms"},
+    {"least_cost_D_mm", "Diameter of least cost", "", "mm", 0, Fixed, Group::Cost, Place::Panel,
+     "The diameter at which the vessel with its platforms costs least, at minimum thicknesses.",
+     "leastCostD"},
 }};
 
 constexpr auto kColumns = [] {
-  std::array<ResultColumn, kFigures.size() + 3> columns{};
+  std::array<ResultColumn, kFigures.size() + kGroups.size() + 1> columns{};
   std::size_t at = 0;
   for (const Group group : kGroups) {
     for (const Figure figure : kFigures) {
@@ -82,7 +99,9 @@ std::string_view Name(const ResultColumn& column) {
     case ColumnKind::Message:
       break;
   }
-  return column.group == Group::Size ? "message" : "wall_message";
+  constexpr std::array<std::string_view, kGroups.size()> kMessages = {"message", "wall_message",
+                                                                      "cost_message"};
+  return kMessages[static_cast<std::size_t>(column.group)];
 }
 
 std::string Caption(const ResultColumn& column) {
@@ -94,7 +113,9 @@ std::string Caption(const ResultColumn& column) {
     case ColumnKind::Message:
       break;
   }
-  return column.group == Group::Size ? "Message" : "Wall message";
+  constexpr std::array<std::string_view, kGroups.size()> kMessages = {"Message", "Wall message",
+                                                                      "Cost note"};
+  return std::string(kMessages[static_cast<std::size_t>(column.group)]);
 }
 
 }  // namespace brenmor

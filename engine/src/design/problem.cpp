@@ -126,6 +126,12 @@ std::string WallMessage(const Problem& p) {
       return p.text + " is not " + NamesOf(kPlateSteps);
     case ProblemKind::DensityNotPositive:
       return "The density must be a number above 0";
+    case ProblemKind::NoSuchOrientation:
+      return p.text + " is not " + NamesOf(kOrientations);
+    case ProblemKind::CostIndexNotPositive:
+      return "The cost index must be a number above 0";
+    case ProblemKind::MaterialFactorNotPositive:
+      return "The material factor must be a number above 0";
     default:
       return {};
   }

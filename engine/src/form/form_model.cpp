@@ -35,6 +35,7 @@ std::string_view Name(Control control) {
 }
 
 FormModel::FormModel() {
+  view_.costIndexText = FormatValue(view_.options.costIndex);
   state_.LoadDefaults();
   for (const Field field : kFields) Box(field).text = Info(field).defaultText;
 }
@@ -105,14 +106,43 @@ const FormView& FormModel::OptionPicked(Option option, int position) {
   Begin();
   DesignOptions& options = view_.options;
   const DesignOptions before = options;
-  if (option == Option::Head) options.head = HeadKindAt(position).value_or(options.head);
-  if (option == Option::PlateStep) options.step = PlateStepAt(position).value_or(options.step);
-  if (options == before || !view_.calculation) return view_;
-  // The same design as calculated, with the new choices: the committed
-  // values may have moved since.
-  view_.calculation = Calculate(InBaseUnits(view_.calculation->Values()), options);
-  ++view_.calculations;
+  switch (option) {
+    case Option::Head:
+      options.head = HeadKindAt(position).value_or(options.head);
+      break;
+    case Option::PlateStep:
+      options.step = PlateStepAt(position).value_or(options.step);
+      break;
+    case Option::Orientation:
+      options.orientation = OrientationAt(position).value_or(options.orientation);
+      break;
+  }
+  if (options != before) Recalculate();
   return view_;
+}
+
+const FormView& FormModel::CostIndexEntered(std::string_view text) {
+  Begin();
+  const std::string_view trimmed = TrimBlanks(text);
+  const NumberRead number = ReadNumber(trimmed);
+  if (number.length != trimmed.size() || !IsPositive(number.value)) {
+    view_.costIndexText = FormatValue(view_.options.costIndex);
+    Show(Message(ProblemKind::CostIndexNotPositive), std::nullopt);
+    return view_;
+  }
+  view_.costIndexText = trimmed;
+  if (number.value == view_.options.costIndex) return view_;
+  view_.options.costIndex = number.value;
+  Recalculate();
+  return view_;
+}
+
+// The same design as last calculated, with the new choices: the committed
+// values may have moved since.
+void FormModel::Recalculate() {
+  if (!view_.calculation) return;
+  view_.calculation = Calculate(InBaseUnits(view_.calculation->Values()), view_.options);
+  ++view_.calculations;
 }
 
 std::string FormModel::Record() const {

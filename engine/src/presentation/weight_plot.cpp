@@ -1,38 +1,35 @@
 #include "brenmor/presentation/weight_plot.h"
 
 #include <algorithm>
-#include <cmath>
+#include <initializer_list>
 
 #include "brenmor/numbers/number_text.h"
-#include "layout.h"
 
 namespace brenmor {
 namespace {
 
-constexpr Margins kMargins{56, 24, 16, 40};
+constexpr int kCurvePoints = 41;
 
-// A linear axis from `low` to `high`.
-struct Axis {
-  double low;
-  double high;
-  double At(double value) const { return (value - low) / (high - low); }
-};
+// From half the least to twice it, and far enough for every diameter
+// marked on it.
+std::vector<CurvePoint> Sampled(double least, std::initializer_list<double> marked,
+                                const auto& at) {
+  const double from = std::min(least / 2, std::min(marked));
+  const double to = std::max(least * 2, std::max(marked));
+  std::vector<CurvePoint> curve;
+  for (int i = 0; i < kCurvePoints; ++i) {
+    const double D = from + (to - from) * i / (kCurvePoints - 1);
+    curve.push_back({D, at(D)});
+  }
+  return curve;
+}
 
-// Marks at a round step, 1, 2 or 5 of a decade, about five to an axis.
-std::vector<ChartTick> Ticks(const Axis& axis) {
-  const double rough = (axis.high - axis.low) / 5;
-  const double decade = std::pow(10.0, std::floor(std::log10(rough)));
-  double step = decade;
-  for (const double factor : {2.0, 5.0, 10.0}) {
-    if (step < rough) step = decade * factor;
-  }
-  std::vector<ChartTick> ticks;
-  const auto first = static_cast<long long>(std::ceil(axis.low / step));
-  for (long long n = first; static_cast<double>(n) * step <= axis.high; ++n) {
-    const double value = static_cast<double>(n) * step;
-    ticks.push_back({axis.At(value), FormatRounded(value, 0)});
-  }
-  return ticks;
+CurvePlot NoCurve(std::array<std::string, 2> titles, std::string note) {
+  CurvePlot plot;
+  plot.axisTitles = std::move(titles);
+  plot.note = std::move(note);
+  plot.description = "No curve: " + plot.note;
+  return plot;
 }
 
 }  // namespace
@@ -46,70 +43,49 @@ std::string LeastWeightNote(const Calculation* c) {
          " % of the least, both at minimum thicknesses";
 }
 
+std::string LeastCostNote(const Calculation* c) {
+  if (c == nullptr || !c->cost.given) return {};
+  const bool vertical = c->options.orientation == Orientation::Vertical;
+  const bool wider = c->cost.leastD > c->wall.leastD;
+  return "The least cost is at " + c->Text(Figure::LeastCostD) + " mm, " +
+         (wider ? "wider" : "narrower") + " than the least weight at " +
+         c->Text(Figure::LeastWeightD) + " mm: a " + (vertical ? "vertical" : "horizontal") +
+         " vessel's platforms and ladders cost " + (vertical ? "less" : "more") +
+         " when it is wider.";
+}
+
 WeightPlot WeightPlotOf(const Calculation* c) {
-  WeightPlot plot;
-  plot.axisTitles = {"D (mm)", "Empty weight (kg)"};
-  plot.note = LeastWeightNote(c);
-  plot.description = "No weight curve: " + plot.note;
-  if (c == nullptr || c->wall.error != ProblemKind::None) return plot;
+  const std::array<std::string, 2> titles = {"D (mm)", "Empty weight (kg)"};
+  if (c == nullptr || c->wall.error != ProblemKind::None) return NoCurve(titles, LeastWeightNote(c));
   const Wall& wall = c->wall;
-  const std::vector<WeightPoint> curve = WeightCurve(c->Values(), wall);
+  const MinimumWeight model(c->Values(), wall.options);
   const double D = c->sizing.size.D;
-  const Axis diameters{std::min(curve.front().D, D), std::max(curve.back().D, D)};
-  double heaviest = 0;
-  for (const WeightPoint& p : curve) heaviest = std::max(heaviest, p.kg);
-  const Axis weights{0, heaviest * 1.05};
-  for (const WeightPoint& p : curve) plot.curve.push_back({diameters.At(p.D), weights.At(p.kg)});
-  plot.design = ChartPoint{diameters.At(D), weights.At(wall.designKg)};
-  plot.least = ChartPoint{diameters.At(wall.leastD), weights.At(wall.leastKg)};
-  plot.markLabels = {"D = " + c->Text(Figure::D) + " mm",
-                     "least at " + c->Text(Figure::LeastWeightD) + " mm"};
-  plot.diameterTicks = Ticks(diameters);
-  plot.weightTicks = Ticks(weights);
-  plot.description = "Empty weight against diameter: the design at " + plot.markLabels[0] +
-                     ", the least weight at " + c->Text(Figure::LeastWeightD) + " mm; " + plot.note;
+  CurvePlot plot = CurvePlotOf(Sampled(wall.leastD, {D}, [&](double x) { return model.At(x).kg; }),
+                               D, wall.designKg, {{wall.leastD, wall.leastKg}});
+  plot.axisTitles = titles;
+  plot.note = LeastWeightNote(c);
+  plot.description = "Empty weight against diameter: the design at " + plot.design->label +
+                     ", the least weight at " + c->Text(Figure::LeastWeightD) + " mm; " +
+                     plot.note;
   return plot;
 }
 
-Drawing DrawWeightPlot(const WeightPlot& plot, double width, double height) {
-  Layout layout(width, height, kMargins);
-  const double left = layout.Left();
-  const double bottom = layout.Bottom();
-  layout.Draw(Box{{left, layout.Top()},
-                  layout.Right() - left,
-                  bottom - layout.Top(),
-                  std::nullopt,
-                  1,
-                  Role::Ink});
-  layout.Place({{(left + layout.Right()) / 2, height - 6}, Anchor::Middle, plot.axisTitles[0]});
-  layout.Place({{4, layout.Top() - 8}, Anchor::Start, plot.axisTitles[1]});
-  if (plot.curve.empty()) {
-    layout.PlaceWrapped(plot.note, (left + layout.Right()) / 2, (layout.Top() + bottom) / 2,
-                        layout.Right() - left - 8);
-    return layout.Take(plot.description);
-  }
-  std::vector<Point> curve;
-  for (const ChartPoint& p : plot.curve) curve.push_back(layout.At(p.x, p.y));
-  layout.Draw(Polyline{std::move(curve), Role::Ink, 1});
-  const Point least = layout.At(plot.least->x, plot.least->y);
-  layout.Draw(Line{{least.x, bottom}, least, Role::Ink, 0.6});
-  const Point design = layout.At(plot.design->x, plot.design->y);
-  layout.Draw(Circle{design, 4, Role::Accent});
-  // The design's mark above its point, or below it; the least's near the
-  // axis, on whichever side of its line has room.
-  if (!layout.Place({{design.x + 6, design.y - 8}, Anchor::Start, plot.markLabels[0]}, true)) {
-    layout.Place({{design.x - 6, design.y + 16}, Anchor::End, plot.markLabels[0]}, true);
-  }
-  if (!layout.Place({{least.x + 4, bottom - 6}, Anchor::Start, plot.markLabels[1]}, true)) {
-    layout.Place({{least.x - 4, bottom - 6}, Anchor::End, plot.markLabels[1]}, true);
-  }
-  for (const ChartTick& t : plot.diameterTicks) {
-    layout.Place({{layout.At(t.at, 0).x, bottom + 14}, Anchor::Middle, t.label});
-  }
-  for (const ChartTick& t : plot.weightTicks) {
-    layout.Place({{left - 4, layout.At(0, t.at).y + 3}, Anchor::End, t.label});
-  }
-  return layout.Take(plot.description);
+CurvePlot CostPlotOf(const Calculation* c) {
+  const std::array<std::string, 2> titles = {"D (mm)", "Vessel and platforms (USD)"};
+  if (c == nullptr || !c->cost.given) return NoCurve(titles, LeastWeightNote(c));
+  const Cost& cost = c->cost;
+  const MinimumCost model(c->Values(), c->options);
+  const double D = c->sizing.size.D;
+  const double leastWeightD = c->wall.leastD;
+  CurvePlot plot = CurvePlotOf(
+      Sampled(cost.leastD, {D, leastWeightD}, [&](double x) { return model.At(x).cost; }),
+      D, cost.designCost, {{cost.leastD, cost.leastCost}, {leastWeightD, model.At(leastWeightD).cost}});
+  plot.optima[1].label = "D* = " + c->Text(Figure::LeastWeightD) + " mm";
+  plot.axisTitles = titles;
+  plot.note = LeastCostNote(c);
+  plot.description = "Purchase cost against diameter: the design at " + plot.design->label +
+                     ", the least cost at " + c->Text(Figure::LeastCostD) + " mm; " + plot.note;
+  return plot;
 }
 
 }  // namespace brenmor

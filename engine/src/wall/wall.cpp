@@ -24,17 +24,6 @@ double RoundUpToStep(double inches, PlateStep step) {
   return std::ceil(inches / size - kStepSlack) * size;
 }
 
-double HeadFactor(HeadKind head) {
-  return head == HeadKind::Ellipsoidal ? kEllipsoidalHeadArea : kHemisphericalHeadArea;
-}
-
-// The head formula's t: on the corroded diameter for a 2:1 head, on the
-// corroded radius for a hemisphere.
-double HeadFormula(HeadKind head, double P, double SE, double R) {
-  const double span = head == HeadKind::Ellipsoidal ? 2 * R : R;
-  return P * span / (2 * SE - kHeadPressureShare * P);
-}
-
 Plate PlateOf(double formula, double C, PlateStep step) {
   Plate plate;
   plate.formula = formula;
@@ -57,110 +46,73 @@ Weights WeightsOf(const DesignOptions& o, double D, double L, double shell, doub
   const double ts = Metres(shell);
   const double th = Metres(head);
   return {o.density * kWeightPi * (d + ts) * ts * (L / kMmPerMetre),
-          o.density * HeadFactor(o.head) * (d + th) * (d + th) * th};
-}
-
-// The empty weight at minimum thicknesses as a function of the diameter x
-// (mm), with its first two derivatives, for Newton's method. In mm: R = x/2
-// + c; each wall is its formula's ratio times R, or the least plate, plus c;
-// the length is K / x^2. The weight is convex in x (the shell's falls and
-// the heads' rise, each the larger of convex pieces), so the one zero of its
-// slope is the least weight.
-class WeightModel {
- public:
-  WeightModel(const DesignValues& v, const DesignOptions& o)
-      : c_(v.C * kMmPerInch),
-        shellRatio_(v.P / (v.S * v.E - kHoopPressureShare * v.P)),
-        headRatio_((o.head == HeadKind::Ellipsoidal ? 2 : 1) * v.P /
-                   (2 * v.S * v.E - kHeadPressureShare * v.P)),
-        lengthTimesSquare_(CylinderLength(v.V, 1)),
-        headArea_(HeadFactor(o.head)),
-        kgPerCubicMm_(o.density / (kMmPerMetre * kMmPerMetre * kMmPerMetre)) {}
-
-  struct Point {
-    double kg;
-    double slope;
-    double curvature;
-  };
-
-  Point At(double x) const {
-    const double R = x / 2 + c_;
-    const Wall1 shell = WallAt(shellRatio_, R);
-    const Wall1 head = WallAt(headRatio_, R);
-    // The shell: (x + ts) ts / x^2 times pi K.
-    const double a = x + shell.t;
-    const double n = a * shell.t;
-    const double n1 = (1 + shell.slope) * shell.t + a * shell.slope;
-    const double n2 = 2 * shell.slope * (1 + shell.slope);
-    const double inv = 1 / x;
-    const double inv2 = inv * inv;
-    const double shellK = kWeightPi * lengthTimesSquare_;
-    // Two heads: (x + th)^2 th times 2 k.
-    const double b = x + head.t;
-    const double b1 = 1 + head.slope;
-    const double headK = 2 * headArea_;
-    return {kgPerCubicMm_ * (shellK * n * inv2 + headK * b * b * head.t),
-            kgPerCubicMm_ * (shellK * (n1 * inv2 - 2 * n * inv2 * inv) +
-                             headK * (2 * b * b1 * head.t + b * b * head.slope)),
-            kgPerCubicMm_ * (shellK * (n2 * inv2 - 4 * n1 * inv2 * inv + 6 * n * inv2 * inv2) +
-                             headK * (2 * b1 * b1 * head.t + 4 * b * b1 * head.slope))};
-  }
-
- private:
-  struct Wall1 {
-    double t;      // minimum thickness, mm
-    double slope;  // its rate of change with x
-  };
-  Wall1 WallAt(double ratio, double R) const {
-    const double formula = ratio * R;
-    const double least = kLeastPlate * kMmPerInch;
-    return formula > least ? Wall1{formula + c_, ratio / 2} : Wall1{least + c_, 0};
-  }
-
-  double c_;
-  double shellRatio_;
-  double headRatio_;
-  double lengthTimesSquare_;
-  double headArea_;
-  double kgPerCubicMm_;
-};
-
-// Newton's method on the slope, from the correlation's D, kept inside the
-// bracket that the slope's signs give and halved (geometrically) whenever a
-// step would leave it; a kink where a wall leaves the least plate can only
-// slow it down.
-double LeastWeightDiameter(const WeightModel& model, double D) {
-  constexpr double kSettled = kLeastDTolerance / 100;
-  constexpr int kMostSteps = 200;
-  double lo = 0;
-  double hi = std::numeric_limits<double>::infinity();
-  double x = D;
-  for (int step = 0; step < kMostSteps && hi - lo > kSettled; ++step) {
-    const WeightModel::Point p = model.At(x);
-    (p.slope < 0 ? lo : hi) = x;
-    double next = x - p.slope / p.curvature;
-    if (!(next > lo && next < hi))
-      next = std::isfinite(hi) ? (lo > 0 ? std::sqrt(lo * hi) : hi / 2) : 2 * x;
-    if (std::fabs(next - x) < kSettled) return next;
-    x = next;
-  }
-  return x;
+          o.density * AreaFactor(o.head) * (d + th) * (d + th) * th};
 }
 
 // Why these values may not have a wall, in the order the limits are read.
 ProblemKind LimitBroken(const DesignValues& v, const DesignOptions& o, double R, double required) {
   const double SE = v.S * v.E;
-  if (!IsDensity(o.density)) return ProblemKind::DensityNotPositive;
+  if (!IsPositive(o.density)) return ProblemKind::DensityNotPositive;
   if (v.P < 0) return ProblemKind::Vacuum;
   if (v.P > kShellPressureLimit * SE) return ProblemKind::ShellPressureLimit;
   if (required > R / 2) return ProblemKind::ShellThicknessLimit;
   return ProblemKind::None;
 }
 
+// What the plates as built may hold: each formula turned round on its
+// corroded nominal thickness; the least is the MAWP.
+void Rate(Wall& wall, const DesignValues& v) {
+  const double SE = v.S * v.E;
+  const double R = wall.radius;
+  const double shell = wall.shell.nominal - v.C;
+  wall.hoopPressure = SE * shell / (R + kHoopPressureShare * shell);
+  wall.longitudinalPressure = 2 * SE * shell / (R - kLongitudinalPressureShare * shell);
+  wall.headPressure = HeadPressure(wall.options.head, SE, wall.head.nominal - v.C, R);
+  wall.mawp = std::min({wall.hoopPressure, wall.longitudinalPressure, wall.headPressure});
+  wall.testPressure = kTestPressureFactor * wall.mawp;
+}
+
 }  // namespace
 
+MinimumWeight::MinimumWeight(const DesignValues& v, const DesignOptions& o)
+    : c_(v.C * kMmPerInch),
+      shellRatio_(v.P / (v.S * v.E - kHoopPressureShare * v.P)),
+      headRatio_(HeadThickness(o.head, v.P, v.S * v.E, 1)),
+      lengthTimesSquare_(CylinderLength(v.V, 1)),
+      headArea_(AreaFactor(o.head)),
+      kgPerCubicMm_(o.density / (kMmPerMetre * kMmPerMetre * kMmPerMetre)) {}
+
+MinimumWeight::Point MinimumWeight::At(double x) const {
+  const double R = x / 2 + c_;
+  const Wall1 shell = WallAt(shellRatio_, R);
+  const Wall1 head = WallAt(headRatio_, R);
+  // The shell: (x + ts) ts / x^2 times pi K.
+  const double a = x + shell.t;
+  const double n = a * shell.t;
+  const double n1 = (1 + shell.slope) * shell.t + a * shell.slope;
+  const double n2 = 2 * shell.slope * (1 + shell.slope);
+  const double inv = 1 / x;
+  const double inv2 = inv * inv;
+  const double shellK = kWeightPi * lengthTimesSquare_;
+  // Two heads: (x + th)^2 th times 2 k.
+  const double b = x + head.t;
+  const double b1 = 1 + head.slope;
+  const double headK = 2 * headArea_;
+  return {kgPerCubicMm_ * (shellK * n * inv2 + headK * b * b * head.t),
+          kgPerCubicMm_ * (shellK * (n1 * inv2 - 2 * n * inv2 * inv) +
+                           headK * (2 * b * b1 * head.t + b * b * head.slope)),
+          kgPerCubicMm_ * (shellK * (n2 * inv2 - 4 * n1 * inv2 * inv + 6 * n * inv2 * inv2) +
+                           headK * (2 * b1 * b1 * head.t + 4 * b * b1 * head.slope))};
+}
+
+MinimumWeight::Wall1 MinimumWeight::WallAt(double ratio, double R) const {
+  const double formula = ratio * R;
+  const double least = kLeastPlate * kMmPerInch;
+  return formula > least ? Wall1{formula + c_, ratio / 2} : Wall1{least + c_, 0};
+}
+
 double MinimumThicknessWeight(const DesignValues& v, const DesignOptions& o, double D) {
-  return WeightModel(v, o).At(D).kg;
+  return MinimumWeight(v, o).At(D).kg;
 }
 
 Wall WallOf(const DesignValues& v, const VesselSize& size, const DesignOptions& options) {
@@ -172,7 +124,9 @@ Wall WallOf(const DesignValues& v, const VesselSize& size, const DesignOptions& 
   wall.hoop = v.P * wall.radius / (SE - kHoopPressureShare * v.P);
   wall.longitudinal = v.P * wall.radius / (2 * SE + kLongitudinalPressureShare * v.P);
   wall.shell = PlateOf(std::max(wall.hoop, wall.longitudinal), v.C, options.step);
-  wall.head = PlateOf(HeadFormula(options.head, v.P, SE, wall.radius), v.C, options.step);
+  wall.head = PlateOf(HeadThickness(options.head, v.P, SE, wall.radius), v.C, options.step);
+  wall.thinKnuckle = options.head == HeadKind::Torispherical &&
+                     wall.head.formula / (2 * wall.radius) < kThinKnuckle;
   wall.error = LimitBroken(v, options, wall.radius, wall.shell.required);
   if (wall.error != ProblemKind::None) return wall;
 
@@ -180,13 +134,16 @@ Wall WallOf(const DesignValues& v, const VesselSize& size, const DesignOptions& 
   wall.shellKg = w.shell;
   wall.headKg = w.head;
   wall.emptyKg = w.shell + 2 * w.head;
-  wall.waterKg = wall.emptyKg + kWaterDensity * (v.V / kCubicFeetPerCubicMetre);
+  const double metres = size.D / kMmPerMetre;
+  wall.waterM3 = v.V / kCubicFeetPerCubicMetre + 2 * VolumeFactor(options.head) * metres * metres * metres;
+  wall.waterKg = wall.emptyKg + kWaterDensity * wall.waterM3;
   if (!std::isfinite(wall.waterKg)) {
     wall.error = ProblemKind::WeightOutOfRange;
     return wall;
   }
-  const WeightModel model(v, options);
-  wall.leastD = LeastWeightDiameter(model, size.D);
+  Rate(wall, v);
+  const MinimumWeight model(v, options);
+  wall.leastD = LeastOf(model, size.D, kLeastDTolerance);
   wall.leastKg = model.At(wall.leastD).kg;
   wall.designKg = model.At(size.D).kg;
   return wall;
@@ -197,7 +154,7 @@ std::vector<WeightPoint> WeightCurve(const DesignValues& values, const Wall& wal
   if (wall.error != ProblemKind::None || count < 2) return curve;
   const double from = wall.leastD / 2;
   const double to = wall.leastD * 2;
-  const WeightModel model(values, wall.options);
+  const MinimumWeight model(values, wall.options);
   for (int i = 0; i < count; ++i) {
     const double D = from + (to - from) * i / (count - 1);
     curve.push_back({D, model.At(D).kg});

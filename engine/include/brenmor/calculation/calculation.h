@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "brenmor/calculation/figures.h"
+#include "brenmor/cost/cost.h"
 #include "brenmor/design/fields.h"
 #include "brenmor/design/options.h"
 #include "brenmor/design/problem.h"
@@ -53,13 +54,15 @@ struct Calculation {
   DesignOptions options;
   Sizing sizing;  // the unrounded numbers, once every value was taken
   Wall wall;      // NotSized unless the design was sized
+  Cost cost;      // given where the wall was worked out
   // Every figure as it is shown; empty where the design does not give it.
   std::array<std::string, kFigures.size()> shown;
 
   Status GetStatus() const { return problem ? Status::Refused : Status::Sized; }
   bool Sized() const { return !problem; }
   const std::string& Text(Figure figure) const { return shown[static_cast<std::size_t>(figure)]; }
-  // Why a group's figures are empty; empty when they are given, and for the
+  // Why a group's figures are empty, or for the costs, which correlation's
+  // range the design leaves; empty when there is nothing to say, and for the
   // wall of a design that was not sized, whose refusal the size has said.
   std::string MessageOf(Group group) const;
   // The committed values, 0 where one was not taken, with F and D when they

@@ -22,22 +22,26 @@ enum class Figure {
   EmptyWeight,     // kg
   WaterWeight,     // kg
   LeastWeightD,    // the diameter of least weight, mm
+  Mawp,            // the maximum allowable working pressure, psi
+  TestPressure,    // the hydrostatic test pressure, psi
+  VesselCost,      // USD
+  PlatformsCost,   // USD
+  LeastCostD,      // the diameter of least cost, mm
 };
 
-inline constexpr std::array<Figure, 9> kFigures = {Figure::F,
-                                                   Figure::D,
-                                                   Figure::L,
-                                                   Figure::LengthOverD,
-                                                   Figure::ShellThickness,
-                                                   Figure::HeadThickness,
-                                                   Figure::EmptyWeight,
-                                                   Figure::WaterWeight,
-                                                   Figure::LeastWeightD};
+inline constexpr std::array<Figure, 14> kFigures = {
+    Figure::F,           Figure::D,           Figure::L,           Figure::LengthOverD,
+    Figure::ShellThickness, Figure::HeadThickness, Figure::EmptyWeight, Figure::WaterWeight,
+    Figure::LeastWeightD, Figure::Mawp,        Figure::TestPressure, Figure::VesselCost,
+    Figure::PlatformsCost, Figure::LeastCostD};
 
-// Which result a figure comes from: the sizing, or the wall built on it.
-// Each has its message, which says why its figures are empty.
-enum class Group { Size, Wall };
-inline constexpr std::array<Group, 2> kGroups = {Group::Size, Group::Wall};
+// Which result a figure comes from: the sizing, the wall built on it, or
+// what the wall as built holds and costs. Each has its message: why the
+// size or the wall is refused, and where the costs leave their
+// correlations' ranges. A list writes each group's figures and then its
+// message, so the columns of a later group come after those of an earlier.
+enum class Group { Size, Wall, Cost };
+inline constexpr std::array<Group, 3> kGroups = {Group::Size, Group::Wall, Group::Cost};
 
 // How a figure's number is written.
 enum class Rounding {

@@ -46,10 +46,13 @@ enum class ProblemKind : std::uint8_t {
   ShellPressureLimit,   // P > 0.385 S E: beyond the shell's thin-wall formulas
   ShellThicknessLimit,  // the shell's t > R / 2: likewise
   WeightOutOfRange,     // a weight is beyond the double range
-  // The options of the wall.
-  NoSuchHead,          // a head kind off its list
-  NoSuchPlateStep,     // a plate step off its list
-  DensityNotPositive,  // the density is not a number above 0
+  // The options of the wall and the cost.
+  NoSuchHead,                 // a head kind off its list
+  NoSuchPlateStep,            // a plate step off its list
+  DensityNotPositive,         // the density is not a number above 0
+  NoSuchOrientation,          // an orientation off its list
+  CostIndexNotPositive,       // the cost index is not a number above 0
+  MaterialFactorNotPositive,  // the material factor is not a number above 0
 };
 
 struct Problem {

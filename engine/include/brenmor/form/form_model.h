@@ -36,7 +36,7 @@ enum class Control {
 std::string_view Name(Control control);
 
 // The choices of the panel beside the chart, each a list.
-enum class Option { Head, PlateStep };
+enum class Option { Head, PlateStep, Orientation };
 
 // A value's box and its unit list.
 struct ValueBox {
@@ -55,8 +55,10 @@ struct FormView {
   std::string message;
   // Where the focus goes now, or once the message is closed.
   std::optional<Control> focus;
-  // The panel's choices, which every Calculate and the record take.
+  // The panel's choices, which every Calculate and the record take, and
+  // its cost index box.
   DesignOptions options;
+  std::string costIndexText;
   // The last Calculate, worked out again when a choice changes, which the
   // panel, the chart and the weight plot show; nothing before the first.
   std::optional<Calculation> calculation;
@@ -88,6 +90,10 @@ class FormModel {
   // A choice of the panel picked, by its position on its list; a position
   // off the list changes nothing.
   const FormView& OptionPicked(Option option, int position);
+  // A cost index typed into the panel's box and entered (its box left, or
+  // Return): a number above 0 is taken; anything else is refused with its
+  // message, and the box shows the index in force again.
+  const FormView& CostIndexEntered(std::string_view text);
   // The clipboard refused the calculation record.
   const FormView& CopyFailed();
   // The chart could not be saved as `path`, for the system's `reason`.
@@ -102,6 +108,7 @@ class FormModel {
   void Edit(Field field, std::string_view text);
   void Show(std::string_view message, std::optional<Control> focusAfter);
   void Begin();
+  void Recalculate();
 
   DesignState state_;
   FormView view_;

@@ -28,6 +28,11 @@ struct FormTexts {
   std::string_view wallTitle = "Wall and weight";
   std::string_view headKind = "Heads";
   std::string_view plateStep = "Plate step";
+  std::string_view orientation = "Orientation";
+  std::string_view costIndex = "Cost index";
+  std::string_view costIndexHelp =
+      "The Chemical Engineering plant cost index to take the costs at: 567 is the correlations' "
+      "own; enter the index of the year of the estimate.";
   std::string_view logo = "Brenmor logo";  // the picture's accessible name
   std::string_view separator = "Separator";
   std::string_view unitsOf = "Units of ";  // before a field's name: a unit list's name

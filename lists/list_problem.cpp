@@ -40,8 +40,8 @@ std::string Message(const ListProblem& p) {
     case ListProblemKind::Value:
       return Message(p.value);
     case ListProblemKind::Option:
-      return std::string(p.value.kind == ProblemKind::NoSuchHead ? "head" : "orientation") +
-             " \"" + p.value.text + "\": " + Message(p.value);
+      return std::string(p.value.kind == ProblemKind::NoSuchHead ? "head" : "orientation") + " \"" +
+             p.value.text + "\": " + Message(p.value);
     case ListProblemKind::NoHeaderLine:
       return "the list has no header line";
     case ListProblemKind::ReadFailed:

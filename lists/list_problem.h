@@ -23,12 +23,12 @@ enum class ListProblemKind : std::uint8_t {
   Option,     // a head or orientation cell names no such option: `value`
   // The whole list, which is then not sized at all.
   NoHeaderLine,
-  ReadFailed,      // reading stopped with `error` (an errno)
+  ReadFailed,        // reading stopped with `error` (an errno)
   TwoOptionColumns,  // two columns are named `names[0]`: head or orientation
-  ColumnUnit,      // column `names[0]` names a unit its field does not take: `value`
-  TwoColumns,      // columns `names[0]` and `names[1]` both name `field`
-  ColumnAndValue,  // `field` has a column and a value given for every row
-  NoColumn,        // `field` has neither
+  ColumnUnit,        // column `names[0]` names a unit its field does not take: `value`
+  TwoColumns,        // columns `names[0]` and `names[1]` both name `field`
+  ColumnAndValue,    // `field` has a column and a value given for every row
+  NoColumn,          // `field` has neither
 };
 
 struct ListProblem {

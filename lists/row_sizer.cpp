@@ -69,8 +69,8 @@ RowSizer::RowSizer(const RecordBatch& batch, const Record& header, const RowOpti
 // Reads "P", "v", "P [bar]", "C[mm]" or "Design pressure (barg)"; any other
 // name is a carried column.
 void RowSizer::ReadColumn(std::string_view cell, std::size_t index) {
-  for (const auto& [name, column] : {std::pair{kHeadColumn, &headColumn_},
-                                      std::pair{kOrientationColumn, &orientationColumn_}}) {
+  for (const auto& [name, column] :
+       {std::pair{kHeadColumn, &headColumn_}, std::pair{kOrientationColumn, &orientationColumn_}}) {
     if (!EqualIgnoringCase(TrimBlanks(cell), name)) continue;
     if (*column) {
       problem_.kind = ListProblemKind::TwoOptionColumns;

@@ -224,9 +224,8 @@ void ChartWindow::showCalculation(const brenmor::Calculation* calculation) {
   }
   lblLeastWeight_->setText(ToQString(brenmor::LeastWeightNote(calculation)));
   lblLeastCost_->setText(ToQString(brenmor::LeastCostNote(calculation)));
-  costMessage_->setText(ToQString(calculation != nullptr
-                                      ? calculation->MessageOf(brenmor::Group::Cost)
-                                      : std::string()));
+  costMessage_->setText(ToQString(
+      calculation != nullptr ? calculation->MessageOf(brenmor::Group::Cost) : std::string()));
 }
 
 // At the screen's density, so the image is as sharp as the window.

@@ -330,6 +330,7 @@ void frmBrenmor::mnuShowChart_Click() {
             [this](const QString& path, const QString& why) {
               render(form_.ChartNotSaved(ToStd(path), ToStd(why)));
             });
+    connect(chart_, &ChartWindow::costIndexEntered, this, &frmBrenmor::txtCostIndex_LostFocus);
   }
   chart_->showView(form_.View());
   chart_->show();

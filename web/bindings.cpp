@@ -98,8 +98,16 @@ const char* Answer(std::string text) {
 
 const char* Refused(std::string_view why) { return Answer(Fields().Add("error", why).Take()); }
 
-// The panel, the chart and the weight curve of the last calculation, with
-// the choices that made it.
+// The panel's choices, as positions on their lists, and its cost index.
+void AddChoices(Fields& fields, const brenmor::FormView& view) {
+  fields.Add("head", std::to_string(brenmor::PositionOf(view.options.head)))
+      .Add("plateStep", std::to_string(brenmor::PositionOf(view.options.step)))
+      .Add("orientation", std::to_string(brenmor::PositionOf(view.options.orientation)))
+      .Add("costIndex", view.costIndexText);
+}
+
+// The panel, the chart and the weight and cost curves of the last
+// calculation, with the choices that made it.
 void AddResults(Fields& fields, const brenmor::FormView& view) {
   const brenmor::Calculation* c = view.calculation ? &*view.calculation : nullptr;
   const brenmor::Palette palette = brenmor::PagePalette();
@@ -108,19 +116,22 @@ void AddResults(Fields& fields, const brenmor::FormView& view) {
     if (info.place != brenmor::Place::Panel) continue;
     fields.Add(info.pageId, c != nullptr ? brenmor::WithUnit(figure, c->Text(figure)) : "");
   }
+  const auto plot = [&](const brenmor::CurvePlot& curve) {
+    return brenmor::SvgOf(brenmor::DrawCurvePlot(curve, kPlotWidth, kPlotHeight), palette);
+  };
   fields
       .Add("leastWeightNote", c != nullptr && c->wall.error == brenmor::ProblemKind::None
                                   ? brenmor::LeastWeightNote(c)
                                   : "")
+      .Add("leastCostNote", brenmor::LeastCostNote(c))
       .Add("wallMessage", c != nullptr ? c->MessageOf(brenmor::Group::Wall) : "")
-      .Add("head", std::to_string(brenmor::PositionOf(view.options.head)))
-      .Add("plateStep", std::to_string(brenmor::PositionOf(view.options.step)))
+      .Add("costMessage", c != nullptr ? c->MessageOf(brenmor::Group::Cost) : "")
       .Add("chart",
            brenmor::SvgOf(brenmor::DrawChart(brenmor::ChartOf(c), kChartWidth, kChartHeight),
                           palette))
-      .Add("plot", brenmor::SvgOf(
-                       brenmor::DrawWeightPlot(brenmor::WeightPlotOf(c), kPlotWidth, kPlotHeight),
-                       palette));
+      .Add("plot", plot(brenmor::WeightPlotOf(c)))
+      .Add("costPlot", plot(brenmor::CostPlotOf(c)));
+  AddChoices(fields, view);
 }
 
 // What the page must now show: each value's box and list (their fields
@@ -144,7 +155,11 @@ const char* View(const brenmor::FormView& view) {
       .Add("message", view.message)
       .Add("focus", view.focus ? brenmor::Name(*view.focus) : "")
       .Flag("results", view.calculations != shown);
-  if (view.calculations != shown) AddResults(fields, view);
+  if (view.calculations != shown) {
+    AddResults(fields, view);
+  } else {
+    AddChoices(fields, view);
+  }
   shown = view.calculations;
   return Answer(fields.Take());
 }
@@ -170,6 +185,7 @@ std::string FigureTexts(Figure figure) {
       .Add("name", info.name)
       .Add("caption", info.caption)
       .Add("captionWithUnit", brenmor::CaptionWithUnit(figure))
+      .Add("unit", info.unit)
       .Add("help", info.help)
       .Add("pageId", info.pageId)
       .Flag("inPanel", info.place == brenmor::Place::Panel)
@@ -182,6 +198,8 @@ std::string WindowTexts() {
   std::vector<std::string_view> steps;
   for (const auto head : brenmor::kHeadKinds) heads.push_back(brenmor::Caption(head));
   for (const auto step : brenmor::kPlateSteps) steps.push_back(brenmor::Caption(step));
+  std::vector<std::string_view> orientations;
+  for (const auto o : brenmor::kOrientations) orientations.push_back(brenmor::Caption(o));
   return Fields()
       .Add("title", t.title)
       .Add("tagline", t.tagline)
@@ -196,8 +214,12 @@ std::string WindowTexts() {
       .Add("wallTitle", t.wallTitle)
       .Add("headKind", t.headKind)
       .Add("plateStep", t.plateStep)
+      .Add("orientation", t.orientation)
+      .Add("costIndex", t.costIndex)
+      .Add("costIndexHelp", t.costIndexHelp)
       .AddList("heads", heads)
       .AddList("steps", steps)
+      .AddList("orientations", orientations)
       .Take();
 }
 
@@ -249,14 +271,18 @@ std::string ShownRows(const std::vector<lists::ShownRow>& rows) {
 }
 
 // The table's head: the list's own columns as they are, the added ones by
-// their captions and units.
-std::string TableHead(const std::vector<std::string>& cells) {
+// their short captions and units, and what each means for its tooltip.
+std::string TableHead(const std::vector<std::string>& cells, bool titles) {
   const auto added = static_cast<std::ptrdiff_t>(brenmor::ResultColumns().size());
   std::vector<std::string> head(cells.begin(), cells.end() - added);
   for (const brenmor::ResultColumn& column : brenmor::ResultColumns()) {
-    head.push_back(brenmor::Caption(column));
+    std::string title = brenmor::Caption(column);
+    if (column.kind == brenmor::ColumnKind::Figure) {
+      (title += ": ") += brenmor::Info(column.figure).help;
+    }
+    head.push_back(titles ? title : brenmor::ShortCaption(column));
   }
-  return ShownRow(lists::kListTexts.line, head);
+  return ShownRow(titles ? lists::kListTexts.lineHelp : lists::kListTexts.line, head);
 }
 
 // What each column of the table holds, which its style follows: the line,
@@ -324,6 +350,14 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_form() {
 // The form's events, each answered with the view to draw.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_view() { return View(Form().View()); }
 
+// The panel's choices as the form's model holds them, which a list is
+// sized with.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_options() {
+  Fields fields;
+  AddChoices(fields, Form().View());
+  return Answer(fields.Take());
+}
+
 // The panel, chart and curve of the view as it stands, for the page's
 // first drawing of them.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_results() {
@@ -357,13 +391,20 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_message_closed() { return View(Form().M
 
 EMSCRIPTEN_KEEPALIVE const char* brenmor_copy_failed() { return View(Form().CopyFailed()); }
 
-// A choice of the panel (0 heads, 1 plate step) picked at a position of
-// its list.
+// A choice of the panel (0 heads, 1 plate step, 2 orientation) picked at
+// a position of its list.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_option_picked(int option, int position) {
-  const bool onItsList = option == 0 ? brenmor::HeadKindAt(position).has_value()
-                                     : option == 1 && brenmor::PlateStepAt(position).has_value();
-  if (!onItsList) return Refused("no such head kind or plate step");
+  const bool onItsList = (option == 0 && brenmor::HeadKindAt(position)) ||
+                         (option == 1 && brenmor::PlateStepAt(position)) ||
+                         (option == 2 && brenmor::OrientationAt(position));
+  if (!onItsList) return Refused("no such head kind, plate step or orientation");
   return View(Form().OptionPicked(static_cast<brenmor::Option>(option), position));
+}
+
+// A cost index typed into the panel's box and entered.
+EMSCRIPTEN_KEEPALIVE const char* brenmor_cost_index_entered(const char* text) {
+  if (text == nullptr) return Refused("no text");
+  return View(Form().CostIndexEntered(text));
 }
 
 // The record of the committed values with the panel's choices.
@@ -375,21 +416,26 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_record() {
 
 EMSCRIPTEN_KEEPALIVE const char* brenmor_list_texts() { return Answer(ListSectionTexts()); }
 
-// Opens a list with the page's options, each a position on its list: its
-// header is read, and what the table's head shows comes back, or why the
-// whole list cannot be sized.
+// Opens a list with the page's options, each a position on its list, and
+// its cost index: its header is read, and what the table's head shows comes
+// back, or why the whole list cannot be sized.
 EMSCRIPTEN_KEEPALIVE const char* brenmor_list_open(int delimiter, int decimalComma, int pasted,
-                                                   int head, int step, const char* name) {
+                                                   int head, int step, int orientation,
+                                                   double costIndex, const char* name) {
   const auto headKind = brenmor::HeadKindAt(head);
   const auto plateStep = brenmor::PlateStepAt(step);
-  if (!OnList(delimiter, lists::kDelimiterChoices.size()) || !headKind || !plateStep) {
-    return Refused("no such delimiter, head kind or plate step");
+  const auto standing = brenmor::OrientationAt(orientation);
+  if (!OnList(delimiter, lists::kDelimiterChoices.size()) || !headKind || !plateStep || !standing ||
+      !brenmor::IsPositive(costIndex)) {
+    return Refused("no such delimiter, head kind, plate step, orientation or cost index");
   }
   if (name == nullptr) return Refused("no name");
   lists::RowOptions options;
   options.mark = decimalComma != 0 ? DecimalMark::Comma : DecimalMark::Point;
   options.design.head = *headKind;
   options.design.step = *plateStep;
+  options.design.orientation = *standing;
+  options.design.costIndex = costIndex;
   const auto choice = lists::kDelimiterChoices[static_cast<std::size_t>(delimiter)];
   const std::optional<char> read = lists::DelimiterOf(choice, options.mark, pasted != 0);
   Run().reset();
@@ -402,7 +448,8 @@ EMSCRIPTEN_KEEPALIVE const char* brenmor_list_open(int delimiter, int decimalCom
   return Answer(Fields()
                     .Add("problem", problem)
                     .Add("taken", problem.empty() ? lists::ColumnsText(Run()->ColumnsTaken()) : "")
-                    .Add("header", problem.empty() ? TableHead(Run()->HeaderCells()) : "")
+                    .Add("header", problem.empty() ? TableHead(Run()->HeaderCells(), false) : "")
+                    .Add("titles", problem.empty() ? TableHead(Run()->HeaderCells(), true) : "")
                     .AddList("columns", problem.empty() ? ColumnKinds(Run()->HeaderCells().size())
                                                         : std::vector<std::string_view>())
                     .Add("stopped", lists::StoppedText({}))

@@ -82,13 +82,10 @@ const brenmorEngine = (() => {
     copyFailed: () => struct(call('copy_failed')),
     optionPicked: (option, position) =>
       struct(call('option_picked', ['number', 'number'], [option, position])),
+    costIndexEntered: (text) => struct(call('cost_index_entered', ['string'], [text])),
+    options: () => struct(call('options')),
     record: () => struct(call('record')).record,
   });
 
-  // The panel's choices, as positions on the engine's lists; the first of
-  // each before the panel has drawn them.
-  const wallChoice = () => ['cmbHead', 'cmbPlateStep']
-    .map((id) => Math.max(0, document.getElementById(id).selectedIndex));
-
-  return { start, startFor, create, struct, items, rows, formOf, wallChoice };
+  return { start, startFor, create, struct, items, rows, formOf };
 })();

@@ -26,7 +26,8 @@
     field, letter, box: $(`txt${letter}`), list: $(`cmb${letter}U`),
   }));
   // The panel's choices, by the engine's option numbers.
-  const choices = ['cmbHead', 'cmbPlateStep'].map((id, option) => ({ option, list: $(id) }));
+  const choices = ['cmbHead', 'cmbPlateStep', 'cmbOrientation']
+    .map((id, option) => ({ option, list: $(id) }));
   const cmdCalc = $('cmdCalc');
   const dialog = $('dlgMessage');
 
@@ -52,6 +53,7 @@
     $('txtL').value = view.lText;
     // The chart and the panel beside the form (results.js).
     if (view.results) document.dispatchEvent(new CustomEvent('brenmor-results', { detail: view }));
+    else $('txtCostIndex').value = view.costIndex;
     if (view.message) return showMessage(view.message);
     if (view.focus) $(view.focus).focus();
   }
@@ -80,9 +82,18 @@
       }
     });
   }
+  // A list sized in the page follows the panel's choices (list.js).
+  const optionsChanged = () => document.dispatchEvent(new Event('brenmor-options'));
   for (const { option, list } of choices) {
-    list.addEventListener('change', () => render(form.optionPicked(option, list.selectedIndex)));
+    list.addEventListener('change', () => {
+      render(form.optionPicked(option, list.selectedIndex));
+      optionsChanged();
+    });
   }
+  $('txtCostIndex').addEventListener('change', () => {
+    render(form.costIndexEntered($('txtCostIndex').value));
+    optionsChanged();
+  });
   // Switching to another window is no move away from the box.
   $('txtE').addEventListener('blur', () => render(form.focusLeftE(document.hasFocus())));
   cmdCalc.addEventListener('click', () => render(form.calculate()));

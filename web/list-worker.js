@@ -55,7 +55,8 @@ async function sizeList(data) {
       return -1;
     }
   };
-  const open = call('list_open', ['number', 'number', 'number', 'number', 'number', 'string'],
+  const open = call('list_open',
+    ['number', 'number', 'number', 'number', 'number', 'number', 'number', 'string'],
     [...data.options, data.file?.name ?? '']);
   postMessage({ open });
   if (brenmorEngine.struct(open).problem) return;

@@ -33,15 +33,15 @@
     $(id).textContent = text;
   }
 
-  // The list's own cells give way to the figures (brenmor.css); each
-  // keeps its whole text as its title.
+  // The list's own cells and the messages give way to the figures
+  // (brenmor.css); each keeps its whole text as its title.
   function row(cells, tag) {
     const tr = document.createElement('tr');
     tr.append(...cells.map((cell, i) => {
       const td = document.createElement(tag);
       td.textContent = cell;
       td.className = columns[i];
-      if (columns[i] === 'carried') td.title = cell;
+      if (columns[i] === 'carried' || columns[i] === 'message') td.title = cell;
       return td;
     }));
     return tr;
@@ -76,9 +76,12 @@
       event.preventDefault();
       finish(event.message);
     };
+    // The panel's choices are the form model's, as the rows' are.
+    const chosen = brenmorEngine.formOf(page.call).options();
     const options = [$('cmbListDelimiter').selectedIndex, $('chkListDecimalComma').checked,
       // Cells copied from a spreadsheet paste with tabs between them.
-      text?.includes('\t') ?? false, ...brenmorEngine.wallChoice()];
+      text?.includes('\t') ?? false, chosen.head, chosen.plateStep, chosen.orientation,
+      chosen.costIndex];
     worker.postMessage({ wasm: page.wasm, file: list.file, text, options: options.map(Number) });
     running(true);
   }
@@ -89,7 +92,7 @@
     show('capList', texts.results);
     columns = brenmorEngine.items(open.columns);
     const head = row(rows(open.header)[0], 'th');
-    head.firstChild.title = texts.lineHelp;
+    rows(open.titles)[0].forEach((title, i) => { head.cells[i].title = title; });
     $('tblList').tHead.append(head);
     stopped = open.stopped;
     sized = { name: open.sizedName };
@@ -184,9 +187,11 @@
     if (file) sizeList({ file });
   });
   // A list sized is sized again with the options changed.
-  for (const id of ['chkListDecimalComma', 'cmbListDelimiter', 'cmbHead', 'cmbPlateStep']) {
+  for (const id of ['chkListDecimalComma', 'cmbListDelimiter']) {
     $(id).addEventListener('change', () => source && sizeList(source));
   }
+  // The panel's choices reach the form's model first (handlers.js).
+  document.addEventListener('brenmor-options', () => source && sizeList(source));
   $('cmdListCancel').addEventListener('click', cancel);
   $('cmdListCopy').addEventListener('click', copy);
   $('cmdListDownload').addEventListener('click', download);

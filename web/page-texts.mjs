@@ -86,7 +86,10 @@ export async function writeTexts(page, engineJs, engineWasm, boundaryJs) {
     .attribute('Line1', 'aria-label', texts.separator).text('mnuCopyRecord', texts.copyRecord);
 
   html.text('wallTitle', texts.wallTitle).text('lblHead', texts.headKind).text('lblPlateStep', texts.plateStep)
+    .text('lblOrientation', texts.orientation).text('lblCostIndex', texts.costIndex)
+    .attribute('txtCostIndex', 'title', texts.costIndexHelp)
     .options('cmbHead', items(texts.heads)).options('cmbPlateStep', items(texts.steps))
+    .options('cmbOrientation', items(texts.orientations))
     .fill('wallFigures', figureRows(figures));
 
   const list = struct(call('list_texts'));

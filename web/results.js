@@ -1,6 +1,6 @@
-// The last calculation's chart and panel, drawn beside the form: each is
-// the engine's own SVG and texts, from the view the form's model gives
-// after a Calculate or a choice of the panel. They are drawn first once the
+// The last calculation's chart, panel and curves, drawn beside the form:
+// each is the engine's own SVG and texts, from the view the form's model
+// gives after a Calculate or a choice of the panel. They are drawn first once the
 // first Calculate is possible, so that opening the page waits for nothing.
 'use strict';
 
@@ -18,11 +18,15 @@
   function show(results) {
     $('picChart').replaceChildren(svg(results.chart));
     for (const id of figures) $(id).textContent = results[id];
-    $('leastWeightNote').textContent = results.leastWeightNote;
-    $('wallMessage').textContent = results.wallMessage;
+    for (const id of ['leastWeightNote', 'leastCostNote', 'wallMessage', 'costMessage']) {
+      $(id).textContent = results[id];
+    }
     $('picWeight').replaceChildren(svg(results.plot));
+    $('picCost').replaceChildren(svg(results.costPlot));
     $('cmbHead').selectedIndex = Number(results.head);
     $('cmbPlateStep').selectedIndex = Number(results.plateStep);
+    $('cmbOrientation').selectedIndex = Number(results.orientation);
+    $('txtCostIndex').value = results.costIndex;
   }
 
   // After the first Calculate is possible, so that it costs that nothing.

@@ -107,7 +107,7 @@ TEST(FigureTableTest, EachFigureHasOneRowAndOneColumn) {
     const FigureInfo& info = Info(figure);
     EXPECT_TRUE(names.insert(info.name).second) << info.name;
     EXPECT_TRUE(ids.insert(info.pageId).second) << info.pageId;
-    EXPECT_FALSE(info.caption.empty() || info.help.empty()) << info.name;
+    EXPECT_FALSE(info.caption.empty() || info.label.empty() || info.help.empty()) << info.name;
   }
   std::size_t figureColumns = 0;
   std::vector<std::string_view> columns;

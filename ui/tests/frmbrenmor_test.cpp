@@ -124,6 +124,7 @@ class FrmBrenmorTest : public QObject {
   void recordIsBrenmorSizes();
   void savedChartIsThePagesPicture();
   void showsEveryFigureOfTheTable();
+  void panelChoicesAreBrenmorSizes();
   void scaledWindowDrawsEveryControlScaled();
   void writtenBackValueCommitsBackToItself();
 
@@ -991,6 +992,41 @@ void FrmBrenmorTest::showsEveryFigureOfTheTable() {
     QVERIFY2(text.split(' ').front().toDouble() == expected[name].toDouble(),
              qPrintable(name + ": " + text));
   }
+}
+
+// The panel's orientation and cost index are the form's: a bad index is
+// refused with its message and the index in force shown again; a good one
+// and a horizontal vessel give brenmor-size's costs.
+void FrmBrenmorTest::panelChoicesAreBrenmorSizes() {
+  pressCalculate();
+  ChartWindow* chart = openChartFromTheMenu();
+  QVERIFY(chart != nullptr);
+  auto* index = chart->findChild<QLineEdit*>("txtCostIndex");
+  QCOMPARE(index->text(), QString("567"));
+  for (const char* bad : {"0", "abc", "-5"}) {
+    index->setFocus();
+    index->selectAll();
+    QTest::keyClicks(index, bad);
+    QTest::keyClick(index, Qt::Key_Return);
+    QCOMPARE(messages(), QStringList{"The cost index must be a number above 0"});
+    QCOMPARE(index->text(), QString("567"));
+  }
+  index->setFocus();
+  index->selectAll();
+  QTest::keyClicks(index, "816");
+  QTest::keyClick(index, Qt::Key_Return);
+  chart->findChild<QComboBox*>("cmbOrientation")->setCurrentIndex(1);
+  chart->findChild<QComboBox*>("cmbHead")->setCurrentIndex(2);
+  const QJsonObject expected = BrenmorSize(
+      {"--cost-index", "816", "--orientation", "horizontal", "--head", "torispherical"});
+  for (const auto& [id, name] :
+       {std::pair{"costVessel", "cost_usd"}, std::pair{"costPlatforms", "cost_platforms_usd"},
+        std::pair{"leastCostD", "least_cost_D_mm"}, std::pair{"mawp", "mawp_psi"}}) {
+    const QString shown = chart->findChild<QLabel*>(id)->text();
+    QVERIFY2(shown.split(' ').front().toDouble() == expected[name].toDouble(),
+             qPrintable(QString(name) + ": " + shown));
+  }
+  QCOMPARE(chart->findChild<QLabel*>("costMessage")->text(), expected["cost_message"].toString());
 }
 
 // A save that fails gives the system's reason, for SVG and PNG alike; one

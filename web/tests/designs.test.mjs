@@ -7,6 +7,8 @@ import { spawnSync } from 'node:child_process';
 import { after, before, describe, test } from 'node:test';
 import { browsers, launch, open, random } from './browser.mjs';
 
+/* global brenmorEngine */
+
 const sizer = process.env.BRENMOR_SIZE ?? 'build/default/cli/brenmor-size';
 const designs = Number(process.env.BRENMOR_DESIGNS ?? 1000);
 const typedDesigns = Math.min(designs, 25);
@@ -41,7 +43,7 @@ function cells(line) {
 // Runs in the page: each value entered and its unit picked through the
 // controls' events, E left for the button, Calculate pressed, and the
 // message answered. The page's own handlers do the rest.
-function enterAndCalculate(design, rowsOfTheForm, wallIdsInPage) {
+function enterAndCalculate(design, rowsOfTheForm, panelIds) {
   const $ = (id) => document.getElementById(id);
   design.forEach((value, r) => {
     const box = $(rowsOfTheForm[r].box);
@@ -59,25 +61,36 @@ function enterAndCalculate(design, rowsOfTheForm, wallIdsInPage) {
   const dialog = $('dlgMessage');
   const message = dialog.open ? $('lblMessage').textContent : '';
   if (dialog.open) dialog.close();
-  const wall = wallIdsInPage.map((id) => $(id).textContent);
-  return { f: $('txtF').value, d: $('txtD').value, l: $('txtL').value, message, wall };
+  const panel = panelIds.map((id) => $(id).textContent);
+  return { f: $('txtF').value, d: $('txtD').value, l: $('txtL').value, message, panel };
 }
 
-// The wall's figures and its message, as the page shows them.
-const wallIds = ['tShell', 'tHead', 'weightEmpty', 'weightWater', 'leastWeightD', 'wallMessage'];
+// The panel's figures, by the engine's table, and its messages: which
+// element shows which column of brenmor-size's list, and in which unit.
+async function panelOf(page) {
+  const figures = await page.evaluate(async () => {
+    const { call } = await brenmorEngine.start();
+    return call('form').split('\x1D').filter(Boolean).slice(6).map(brenmorEngine.struct)
+      .filter((f) => f.inPanel).map((f) => ({ name: f.name, id: f.pageId, unit: f.unit }));
+  });
+  return [...figures, { name: 'wall_message', id: 'wallMessage', unit: '' },
+    { name: 'cost_message', id: 'costMessage', unit: '' }];
+}
 
-// The page writes each figure with its unit; the list, the number alone.
-const wallUnits = ['mm', 'mm', 'kg', 'kg', 'mm'];
-
-function nativeTexts(list) {
+function nativeTexts(list, panel) {
   const csv = ['P,C,S,E,V', ...list.map((d) => d.map((v) => `${v.text} ${v.unit}`.trim()).join(','))];
   // Exit status 1: some design was refused, as some are meant to be.
   const run = spawnSync(sizer, ['--csv', '-'], { input: `${csv.join('\n')}\n` });
   assert.ok(run.status === 0 || run.status === 1, run.stderr.toString());
-  return run.stdout.toString().trimEnd().split('\n').slice(1).map((line) => {
-    const [, , , , , f, d, l, , , message, ...wall] = cells(line);
-    const figures = wall.slice(0, 5).map((n, i) => (n ? `${n} ${wallUnits[i]}` : ''));
-    return { f, d, l, message, wall: [...figures, wall[5]] };
+  const [header, ...lines] = run.stdout.toString().trimEnd().split('\n');
+  const column = Object.fromEntries(cells(header).map((name, i) => [name, i]));
+  return lines.map((line) => {
+    const row = cells(line);
+    const cell = (name) => row[column[name]];
+    return {
+      f: cell('F'), d: cell('D_mm'), l: cell('L_mm'), message: cell('message'),
+      panel: panel.map(({ name, unit }) => (cell(name) && unit ? `${cell(name)} ${unit}` : cell(name))),
+    };
   });
 }
 
@@ -90,11 +103,12 @@ for (const b of browsers) {
     // Every design through the controls' own events, in the page.
     test(`${designs} random designs give the native engine's texts`, async () => {
       const list = makeDesigns(designs);
-      const expected = nativeTexts(list);
       const w = await open(browser);
+      const panel = await panelOf(w.page);
+      const expected = nativeTexts(list, panel);
       try {
         for (let i = 0; i < list.length; ++i) {
-          const shown = await w.page.evaluate(enterAndCalculate, list[i], rows, wallIds);
+          const shown = await w.page.evaluate(enterAndCalculate, list[i], rows, panel.map((p) => p.id));
           assert.deepEqual(shown, expected[i], `design ${i}: ${JSON.stringify(list[i])}`);
         }
       } finally {
@@ -105,8 +119,9 @@ for (const b of browsers) {
     // The first of them typed on the keyboard and picked, as a person does.
     test(`${typedDesigns} of them typed give the same`, async () => {
       const list = makeDesigns(typedDesigns);
-      const expected = nativeTexts(list);
       const w = await open(browser);
+      const panel = await panelOf(w.page);
+      const expected = nativeTexts(list, panel);
       try {
         for (let i = 0; i < list.length; ++i) {
           for (const [r, value] of list[i].entries()) {
@@ -116,9 +131,9 @@ for (const b of browsers) {
           await w.page.click('#cmdCalc');  // leaving E commits it first
           const message = await w.message();
           const [f, d, l] = await w.outputs();
-          const wall = await w.page.evaluate((ids) =>
-            ids.map((id) => document.getElementById(id).textContent), wallIds);
-          assert.deepEqual({ f, d, l, message, wall }, expected[i],
+          const shown = await w.page.evaluate((ids) =>
+            ids.map((id) => document.getElementById(id).textContent), panel.map((p) => p.id));
+          assert.deepEqual({ f, d, l, message, panel: shown }, expected[i],
             `design ${i}: ${JSON.stringify(list[i])}`);
         }
       } finally {

@@ -144,7 +144,9 @@ for (const b of browsers) {
       assert.ok(table <= room, `${table} px of table in ${room} px`);
       const heads = await w.page.$$eval('#tblList th', (cells) => cells.map((c) => c.textContent));
       assert.deepEqual(heads.slice(0, 2), ['Line in the list', 'Tag']);
-      assert.ok(heads.includes('Diameter (mm)') && heads.includes('Shell thickness (mm)'), heads.join('|'));
+      assert.ok(heads.includes('D (mm)') && heads.includes('Shell (mm)'), heads.join('|'));
+      assert.equal(await w.page.$eval('#tblList th:nth-child(9)', (c) => c.title),
+        'F (1/in): Vessel factor F = P / (C S E), in 1/in, worked out again whenever P, C, S or E is taken in.');
       assert.equal(await w.page.$eval('#tblList tbody td.carried:nth-child(3)', (c) => c.title),
         'A service described at great length');
     }, { width: 1280, height: 800 });
@@ -250,8 +252,13 @@ function driveList(page) {
     disabled: (id) => page.$eval(`#${id}`, (e) => e.disabled),
     tableRows: () => page.$$eval('#tblList tbody tr', (rows) => rows.length),
     async choose({ delimiter, decimalComma, head, step }) {
+      // As a person picks each, so that the panel's reach the form's model.
       await page.evaluate((choices) => {
-        for (const [id, index] of choices) document.getElementById(id).selectedIndex = index;
+        for (const [id, index] of choices) {
+          const list = document.getElementById(id);
+          list.selectedIndex = index;
+          list.dispatchEvent(new Event('change'));
+        }
       }, [['cmbListDelimiter', delimiter], ['cmbHead', head], ['cmbPlateStep', step]]);
       if (decimalComma) await page.click('#chkListDecimalComma');
     },

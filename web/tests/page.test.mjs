@@ -342,10 +342,45 @@ for (const b of browsers) {
       for (const { name, id, inPanel } of figures) {
         const shown = await w.page.$eval(`#${id}`, (e) => e.value ?? e.textContent);
         assert.ok(json[name] !== null, name);
-        assert.match(shown, new RegExp(`^${String(json[name]).replace('.', '\\.')}( |$)`), `${name} in #${id}`);
+        assert.equal(Number.parseFloat(shown), json[name], `${name} in #${id}: ${shown}`);
         assert.equal(await w.page.$eval(`#${id}`, (e) => e.closest('#wall') !== null), Boolean(inPanel), id);
       }
     });
+
+    // The panel's heads, orientation and cost index are the form's: what
+    // it shows is brenmor-size's for the same options.
+    for (const [row, head, orientation, index, args] of [
+      ['torisphericalHorizontal', 'torispherical (F&D)', 'horizontal', '', ['--head', 'torispherical', '--orientation', 'horizontal']],
+      ['indexOf816', '2:1 ellipsoidal', 'vertical', '816', ['--cost-index', '816']],
+    ]) {
+      withPage(`panelChoicesAreBrenmorSizes/${row}`, async (w) => {
+        await w.page.click('#cmdCalc');
+        await w.pick('cmbHead', head);
+        await w.pick('cmbOrientation', orientation);
+        if (index) {
+          await w.type('txtCostIndex', index);
+          await w.press('Tab');
+        }
+        const json = brenmorSize(args);
+        for (const [id, name] of [['mawp', 'mawp_psi'], ['costVessel', 'cost_usd'],
+          ['costPlatforms', 'cost_platforms_usd'], ['leastCostD', 'least_cost_D_mm'], ['tHead', 't_head_mm']]) {
+          const shown = await w.page.$eval(`#${id}`, (e) => e.textContent);
+          assert.equal(Number.parseFloat(shown), json[name], `${name}: ${shown}`);
+        }
+        assert.equal(await w.page.$eval('#costMessage', (e) => e.textContent), json.cost_message);
+      });
+    }
+
+    // A cost index that is no number above 0 is refused as a bad value in
+    // the form is: with its message, and the index in force shown again.
+    for (const typed of ['0', 'abc', '-5']) {
+      withPage(`badCostIndexIsRefused/${typed}`, async (w) => {
+        await w.type('txtCostIndex', typed);
+        await w.press('Tab');
+        assert.equal(await w.message(), 'The cost index must be a number above 0');
+        assert.equal(await w.value('txtCostIndex'), '567');
+      });
+    }
 
     withPage('refusedClipboardSaysSo', async (w) => {
       await w.page.evaluate(() => {
@@ -391,7 +426,7 @@ for (const b of browsers) {
         'the engine gave no field "Ptxt"',
         'the engine refused a call: no such field',
         'the engine refused a call: no such unit list',
-        'the engine refused a call: no such head kind or plate step',
+        'the engine refused a call: no such head kind, plate step or orientation',
         'the engine refused a call: no text',
         'the engine refused a call: no list is open',
         'Select a unit from the list',

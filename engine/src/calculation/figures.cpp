@@ -17,16 +17,16 @@ constexpr std::array<FigureInfo, kFigures.size()> kFigureInfo = {{
      "Length or height that holds the volume at that diameter, in millimetres.", "txtL"},
     {"L_over_D", "L/D", "L/D", "", 2, Fixed, Group::Size, Place::Panel,
      "Length over diameter of the sized vessel.", "lengthOverD"},
-    {"t_shell_mm", "Shell thickness", "", "mm", 1, Fixed, Group::Wall, Place::Panel,
+    {"t_shell_mm", "Shell thickness", "Shell", "mm", 1, Fixed, Group::Wall, Place::Panel,
      "Nominal shell plate: the code's thin-wall thickness plus the corrosion allowance, rounded "
      "up to the plate step.",
      "tShell"},
-    {"t_head_mm", "Head thickness", "", "mm", 1, Fixed, Group::Wall, Place::Panel,
+    {"t_head_mm", "Head thickness", "Head", "mm", 1, Fixed, Group::Wall, Place::Panel,
      "Nominal plate of each head, worked out as the shell's for the head kind chosen.", "tHead"},
-    {"weight_empty_kg", "Empty weight", "", "kg", 0, Fixed, Group::Wall, Place::Panel,
+    {"weight_empty_kg", "Empty weight", "Empty", "kg", 0, Fixed, Group::Wall, Place::Panel,
      "The shell and two heads in steel; nozzles, supports and internals are not counted.",
      "weightEmpty"},
-    {"weight_water_kg", "Full of water", "", "kg", 0, Fixed, Group::Wall, Place::Panel,
+    {"weight_water_kg", "Full of water", "Water", "kg", 0, Fixed, Group::Wall, Place::Panel,
      "The empty weight plus the vessel's volume of water, for the foundations and the test.",
      "weightWater"},
     {"least_weight_D_mm", "Diameter of least weight", "D*", "mm", 0, Fixed, Group::Wall,
@@ -36,17 +36,16 @@ constexpr std::array<FigureInfo, kFigures.size()> kFigureInfo = {{
      "Maximum allowable working pressure: the least that the shell and the heads as built hold "
      "once corroded, at least the design pressure.",
      "mawp"},
-    {"test_pressure_psi", "Hydrostatic test", "", "psi", 1, Fixed, Group::Cost, Place::Panel,
-     "Hydrostatic test pressure: 1.3 times the MAWP, the stress ratio taken as 1.",
-     "testPressure"},
-    {"cost_usd", "Purchase cost", "", "USD", 0, Fixed, Group::Cost, Place::Panel,
+    {"test_pressure_psi", "Hydrostatic test", "Test", "psi", 1, Fixed, Group::Cost, Place::Panel,
+     "Hydrostatic test pressure: 1.3 times the MAWP, the stress ratio taken as 1.", "testPressure"},
+    {"cost_usd", "Purchase cost", "Cost", "USD", 0, Fixed, Group::Cost, Place::Panel,
      "The vessel's purchase cost from its empty weight (Seider et al., 4th edition), times the "
      "material factor, at the cost index chosen.",
      "costVessel"},
-    {"cost_platforms_usd", "Platforms and ladders", "", "USD", 0, Fixed, Group::Cost,
+    {"cost_platforms_usd", "Platforms and ladders", "Platforms", "USD", 0, Fixed, Group::Cost,
      Place::Panel, "The cost of its platforms and ladders, from its diameter and length.",
      "costPlatforms"},
-    {"least_cost_D_mm", "Diameter of least cost", "", "mm", 0, Fixed, Group::Cost, Place::Panel,
+    {"least_cost_D_mm", "Diameter of least cost", "Dc", "mm", 0, Fixed, Group::Cost, Place::Panel,
      "The diameter at which the vessel with its platforms costs least, at minimum thicknesses.",
      "leastCostD"},
 }};
@@ -89,6 +88,14 @@ std::string WithUnit(Figure figure, const std::string& shown) {
 }
 
 std::span<const ResultColumn> ResultColumns() { return kColumns; }
+
+std::string ShortCaption(const ResultColumn& column) {
+  if (column.kind != ColumnKind::Figure) return Caption(column);
+  const FigureInfo& info = Info(column.figure);
+  std::string caption(info.label);
+  if (!info.unit.empty()) ((caption += " (") += info.unit) += ')';
+  return caption;
+}
 
 std::string_view Name(const ResultColumn& column) {
   switch (column.kind) {

@@ -73,8 +73,9 @@ MinimumCost::Point MinimumCost::At(double x) const {
   const double du = vessel_.b + 2 * vessel_.c * u;
   const double e = platformsPower_;
   const double pl = platformsAtOne_ * std::pow(x, e);
-  return {cv + pl, cv * du * g + e * pl / x,
-          cv * (du * du * g * g + 2 * vessel_.c * g * g + du * gSlope) + e * (e - 1) * pl / (x * x)};
+  return {
+      cv + pl, cv * du * g + e * pl / x,
+      cv * (du * du * g * g + 2 * vessel_.c * g * g + du * gSlope) + e * (e - 1) * pl / (x * x)};
 }
 
 Cost CostOf(const DesignValues& v, const VesselSize& size, const Wall& wall) {

@@ -14,13 +14,13 @@ void HeadPressureLines(Lines& r, const DesignValues& v, const Wall& wall, const 
   switch (wall.options.head) {
     case HeadKind::Ellipsoidal:
       r.Line("    2 x S x E x t / (Dc + ", Full(kHeadPressureShare), " x t) = 2 x ", SE, " x ", t,
-             " / (", Full(2 * R), " + ", Full(kHeadPressureShare), " x ", t, ") = ",
-             Psi(wall.headPressure), " psi");
+             " / (", Full(2 * R), " + ", Full(kHeadPressureShare), " x ", t,
+             ") = ", Psi(wall.headPressure), " psi");
       break;
     case HeadKind::Hemispherical:
       r.Line("    2 x S x E x t / (R + ", Full(kHeadPressureShare), " x t) = 2 x ", SE, " x ", t,
-             " / (", Full(R), " + ", Full(kHeadPressureShare), " x ", t, ") = ",
-             Psi(wall.headPressure), " psi");
+             " / (", Full(R), " + ", Full(kHeadPressureShare), " x ", t,
+             ") = ", Psi(wall.headPressure), " psi");
       break;
     case HeadKind::Torispherical:
       r.Line("    S x E x t / (", Full(kCrownFactor), " x L + ", Full(kCrownPressureShare),
@@ -69,8 +69,8 @@ void MawpSection(Lines& r, const Calculation& c) {
   r.Line("  shell: t = tn - C = ", Full(wall.shell.nominal), " - ", Full(v.C), " = ", shell,
          " in, R = ", Full(wall.radius), " in");
   r.Line("    S x E x t / (R + ", Full(kHoopPressureShare), " x t) = ", SE, " x ", shell, " / (",
-         Full(wall.radius), " + ", Full(kHoopPressureShare), " x ", shell, ") = ",
-         Psi(wall.hoopPressure), " psi");
+         Full(wall.radius), " + ", Full(kHoopPressureShare), " x ", shell,
+         ") = ", Psi(wall.hoopPressure), " psi");
   r.Line("    2 x S x E x t / (R - ", Full(kLongitudinalPressureShare), " x t) = 2 x ", SE, " x ",
          shell, " / (", Full(wall.radius), " - ", Full(kLongitudinalPressureShare), " x ", shell,
          ") = ", Psi(wall.longitudinalPressure), " psi");
@@ -78,8 +78,8 @@ void MawpSection(Lines& r, const Calculation& c) {
   HeadPressureLines(r, v, wall, head);
   r.Line("  MAWP = the least of them = ", Psi(wall.mawp), " psi, shown ",
          FigureText(Figure::Mawp, wall.mawp), " psi, at least P = ", Full(v.P), " psi");
-  r.Line("  hydrostatic test = ", Full(kTestPressureFactor), " x MAWP = ",
-         Psi(wall.testPressure), " psi, shown ", FigureText(Figure::TestPressure, wall.testPressure),
+  r.Line("  hydrostatic test = ", Full(kTestPressureFactor), " x MAWP = ", Psi(wall.testPressure),
+         " psi, shown ", FigureText(Figure::TestPressure, wall.testPressure),
          " psi, the stress ratio taken as 1");
 }
 
@@ -91,11 +91,10 @@ void CostSection(Lines& r, const Calculation& c) {
   const std::string lnW = FormatFixed(std::log(cost.weightLb), 5);
   r.Line();
   r.Line("Purchase cost, ", Name(o.orientation), " vessel: Seider, Seader, Lewin and Widagdo, ",
-         "Product and Process Design Principles, 4th edition, CE index ",
-         Full(kCostIndexBase));
-  r.Line("  W = empty / ", Full(kKgPerPound), " = ", Kg(c.wall.emptyKg), " / ",
-         Full(kKgPerPound), " = ", FormatFixed(cost.weightLb, 1), " lb; D = ",
-         Ft(cost.diameterFt), " ft, L = ", Ft(cost.lengthFt), " ft");
+         "Product and Process Design Principles, 4th edition, CE index ", Full(kCostIndexBase));
+  r.Line("  W = empty / ", Full(kKgPerPound), " = ", Kg(c.wall.emptyKg), " / ", Full(kKgPerPound),
+         " = ", FormatFixed(cost.weightLb, 1), " lb; D = ", Ft(cost.diameterFt),
+         " ft, L = ", Ft(cost.lengthFt), " ft");
   r.Line("  Cv = exp(", Full(vessel.a), " + ", Full(vessel.b), " x ln W + ", Full(vessel.c),
          " x (ln W)^2)");
   r.Line("     = exp(", Full(vessel.a), " + ", Full(vessel.b), " x ", lnW, " + ", Full(vessel.c),

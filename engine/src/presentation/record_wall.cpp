@@ -87,7 +87,8 @@ void HeadFormulaLines(Lines& r, const DesignValues& v, const Wall& wall) {
   if (wall.options.head != HeadKind::Torispherical) return;
   const double ratio = wall.head.formula / (2 * R);
   r.Line("  t / L = ", FormatFixed(ratio, 4), wall.thinKnuckle ? ", below " : ", not below ",
-         Full(kThinKnuckle), wall.thinKnuckle ? ": the knuckle needs the code's further check" : "");
+         Full(kThinKnuckle),
+         wall.thinKnuckle ? ": the knuckle needs the code's further check" : "");
 }
 
 void HeadSection(Lines& r, const DesignValues& v, const Wall& wall) {
@@ -122,8 +123,8 @@ void WeightSection(Lines& r, const DesignValues& v, const VesselSize& size, cons
          " for a ", Caption(o.head), " head");
   r.Line("         = ", Full(v.V), " / ", Full(kCubicFeetPerCubicMetre), " + 2 x ", Full(volume),
          " x ", D, "^3 = ", FormatFixed(wall.waterM3, 3), " m^3");
-  r.Line("  full of water = empty + ", Full(kWaterDensity), " x inside = ", Kg(wall.emptyKg),
-         " + ", Full(kWaterDensity), " x ", FormatFixed(wall.waterM3, 3), " = ", Kg(wall.waterKg),
+  r.Line("  full of water = empty + ", Full(kWaterDensity), " x inside = ", Kg(wall.emptyKg), " + ",
+         Full(kWaterDensity), " x ", FormatFixed(wall.waterM3, 3), " = ", Kg(wall.waterKg),
          " kg, shown ", FigureText(Figure::WaterWeight, wall.waterKg), " kg, ",
          Pounds(wall.waterKg));
 }

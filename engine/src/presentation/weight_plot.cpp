@@ -56,7 +56,8 @@ std::string LeastCostNote(const Calculation* c) {
 
 WeightPlot WeightPlotOf(const Calculation* c) {
   const std::array<std::string, 2> titles = {"D (mm)", "Empty weight (kg)"};
-  if (c == nullptr || c->wall.error != ProblemKind::None) return NoCurve(titles, LeastWeightNote(c));
+  if (c == nullptr || c->wall.error != ProblemKind::None)
+    return NoCurve(titles, LeastWeightNote(c));
   const Wall& wall = c->wall;
   const MinimumWeight model(c->Values(), wall.options);
   const double D = c->sizing.size.D;
@@ -65,8 +66,7 @@ WeightPlot WeightPlotOf(const Calculation* c) {
   plot.axisTitles = titles;
   plot.note = LeastWeightNote(c);
   plot.description = "Empty weight against diameter: the design at " + plot.design->label +
-                     ", the least weight at " + c->Text(Figure::LeastWeightD) + " mm; " +
-                     plot.note;
+                     ", the least weight at " + c->Text(Figure::LeastWeightD) + " mm; " + plot.note;
   return plot;
 }
 
@@ -78,8 +78,9 @@ CurvePlot CostPlotOf(const Calculation* c) {
   const double D = c->sizing.size.D;
   const double leastWeightD = c->wall.leastD;
   CurvePlot plot = CurvePlotOf(
-      Sampled(cost.leastD, {D, leastWeightD}, [&](double x) { return model.At(x).cost; }),
-      D, cost.designCost, {{cost.leastD, cost.leastCost}, {leastWeightD, model.At(leastWeightD).cost}});
+      Sampled(cost.leastD, {D, leastWeightD}, [&](double x) { return model.At(x).cost; }), D,
+      cost.designCost,
+      {{cost.leastD, cost.leastCost}, {leastWeightD, model.At(leastWeightD).cost}});
   plot.optima[1].label = "D* = " + c->Text(Figure::LeastWeightD) + " mm";
   plot.axisTitles = titles;
   plot.note = LeastCostNote(c);

@@ -135,7 +135,8 @@ Wall WallOf(const DesignValues& v, const VesselSize& size, const DesignOptions& 
   wall.headKg = w.head;
   wall.emptyKg = w.shell + 2 * w.head;
   const double metres = size.D / kMmPerMetre;
-  wall.waterM3 = v.V / kCubicFeetPerCubicMetre + 2 * VolumeFactor(options.head) * metres * metres * metres;
+  wall.waterM3 =
+      v.V / kCubicFeetPerCubicMetre + 2 * VolumeFactor(options.head) * metres * metres * metres;
   wall.waterKg = wall.emptyKg + kWaterDensity * wall.waterM3;
   if (!std::isfinite(wall.waterKg)) {
     wall.error = ProblemKind::WeightOutOfRange;

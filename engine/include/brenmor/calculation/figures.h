@@ -29,11 +29,20 @@ enum class Figure {
   LeastCostD,      // the diameter of least cost, mm
 };
 
-inline constexpr std::array<Figure, 14> kFigures = {
-    Figure::F,           Figure::D,           Figure::L,           Figure::LengthOverD,
-    Figure::ShellThickness, Figure::HeadThickness, Figure::EmptyWeight, Figure::WaterWeight,
-    Figure::LeastWeightD, Figure::Mawp,        Figure::TestPressure, Figure::VesselCost,
-    Figure::PlatformsCost, Figure::LeastCostD};
+inline constexpr std::array<Figure, 14> kFigures = {Figure::F,
+                                                    Figure::D,
+                                                    Figure::L,
+                                                    Figure::LengthOverD,
+                                                    Figure::ShellThickness,
+                                                    Figure::HeadThickness,
+                                                    Figure::EmptyWeight,
+                                                    Figure::WaterWeight,
+                                                    Figure::LeastWeightD,
+                                                    Figure::Mawp,
+                                                    Figure::TestPressure,
+                                                    Figure::VesselCost,
+                                                    Figure::PlatformsCost,
+                                                    Figure::LeastCostD};
 
 // Which result a figure comes from: the sizing, the wall built on it, or
 // what the wall as built holds and costs. Each has its message: why the
@@ -56,7 +65,7 @@ enum class Place { Form, Panel };
 struct FigureInfo {
   std::string_view name;     // "D_mm": the JSON field and the list's column
   std::string_view caption;  // "Diameter"
-  std::string_view label;    // "D": on the chart and in the summary; empty for the caption
+  std::string_view label;    // "D": on the chart, in the summary and atop a table's column
   std::string_view unit;     // "mm"; empty for none
   int decimals;
   Rounding rounding;
@@ -90,7 +99,9 @@ std::span<const ResultColumn> ResultColumns();
 
 // "D_mm", "status", "message", "wall_message".
 std::string_view Name(const ResultColumn& column);
-// As a table on screen heads it: "Diameter (mm)", "Status", "Wall message".
+// As a table on screen heads it: "Diameter (mm)", "Status", "Wall message";
+// and in short, where a table must be narrow: "D (mm)".
 std::string Caption(const ResultColumn& column);
+std::string ShortCaption(const ResultColumn& column);
 
 }  // namespace brenmor

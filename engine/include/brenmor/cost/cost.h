@@ -63,11 +63,11 @@ struct Cost {
   double weightLb = 0;
   double diameterFt = 0;
   double lengthFt = 0;
-  double vesselAtBase = 0;     // C_V at the index base, carbon steel
-  double platformsAtBase = 0;  // C_PL at the index base
-  double indexRatio = 0;       // index / 567
-  double vessel = 0;           // C_V x material factor x index / 567, USD
-  double platforms = 0;        // C_PL x index / 567, USD
+  double vesselAtBase = 0;             // C_V at the index base, carbon steel
+  double platformsAtBase = 0;          // C_PL at the index base
+  double indexRatio = 0;               // index / 567
+  double vessel = 0;                   // C_V x material factor x index / 567, USD
+  double platforms = 0;                // C_PL x index / 567, USD
   std::array<RangeCheck, 3> checks{};  // W, D, and L where taken
   int checkCount = 0;
   // The diameter of least vessel and platform cost at minimum
@@ -98,9 +98,9 @@ class MinimumCost {
  private:
   MinimumWeight weight_;
   const VesselCorrelation& vessel_;
-  double vesselFactor_;     // material factor x index / 567
-  double platformsAtOne_;   // the platforms' cost at 1 mm, the length following
-  double platformsPower_;   // their exponent of D, the length's folded in
+  double vesselFactor_;    // material factor x index / 567
+  double platformsAtOne_;  // the platforms' cost at 1 mm, the length following
+  double platformsPower_;  // their exponent of D, the length's folded in
 };
 
 // Which correlation ranges the design is outside of, and what they are, in

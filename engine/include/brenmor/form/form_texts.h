@@ -25,7 +25,7 @@ struct FormTexts {
   std::string_view copyChart = "&Copy image";
   std::string_view saveChart = "&Save as...";
   std::string_view chartNotSaved = "The chart could not be saved as ";
-  std::string_view wallTitle = "Wall and weight";
+  std::string_view wallTitle = "Wall, weight and cost";
   std::string_view headKind = "Heads";
   std::string_view plateStep = "Plate step";
   std::string_view orientation = "Orientation";

@@ -24,11 +24,11 @@ struct CurveMark {
 };
 
 struct CurvePlot {
-  std::vector<ChartPoint> curve;       // empty when there is no curve
-  std::optional<CurveMark> design;     // at the design's D
-  std::vector<CurveMark> optima;       // the curve's own least first
-  std::vector<ChartTick> diameterTicks;  // bottom axis, mm
-  std::vector<ChartTick> valueTicks;     // left axis
+  std::vector<ChartPoint> curve;          // empty when there is no curve
+  std::optional<CurveMark> design;        // at the design's D
+  std::vector<CurveMark> optima;          // the curve's own least first
+  std::vector<ChartTick> diameterTicks;   // bottom axis, mm
+  std::vector<ChartTick> valueTicks;      // left axis
   std::array<std::string, 2> axisTitles;  // bottom, left
   std::string note;                       // why there is no curve
   std::string description;                // the plot in words, for a screen reader

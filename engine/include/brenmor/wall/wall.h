@@ -36,11 +36,11 @@ struct Wall {
   double longitudinal = 0;  // t2 = P R / (2 S E + 0.4 P), in
   Plate shell;
   Plate head;
-  double shellKg = 0;    // the shell at its nominal thickness
-  double headKg = 0;     // one head at its nominal thickness
-  double emptyKg = 0;    // the shell and two heads
-  double waterM3 = 0;    // the whole vessel's inside: the cylinder and both heads
-  double waterKg = 0;    // empty, plus the vessel full of water
+  double shellKg = 0;  // the shell at its nominal thickness
+  double headKg = 0;   // one head at its nominal thickness
+  double emptyKg = 0;  // the shell and two heads
+  double waterM3 = 0;  // the whole vessel's inside: the cylinder and both heads
+  double waterKg = 0;  // empty, plus the vessel full of water
   // What the plates as built may hold, psi: each formula turned round on
   // its corroded nominal thickness, and the least of them.
   double hoopPressure = 0;          // S E t / (R + 0.6 t)
@@ -115,7 +115,8 @@ double LeastOf(const Curve& curve, double D, double tolerance) {
     const auto p = curve.At(x);
     (p.slope < 0 ? lo : hi) = x;
     double next = x - p.slope / p.curvature;
-    if (!(next > lo && next < hi)) next = hi < INFINITY ? (lo > 0 ? std::sqrt(lo * hi) : hi / 2) : 2 * x;
+    if (!(next > lo && next < hi))
+      next = hi < INFINITY ? (lo > 0 ? std::sqrt(lo * hi) : hi / 2) : 2 * x;
     if (std::fabs(next - x) < settled) return next;
     x = next;
   }

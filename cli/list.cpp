@@ -60,7 +60,7 @@ ListResult SizeList(std::FILE* input, std::FILE* output, const ListOptions& opti
                reader.Next(slot.batch, options.rowsPerBatch, ListSession::kBatchBytes);
       },
       [&](Slot& slot) {
-        slot.out.Text().clear();
+        slot.out.Clear();
         slot.counts = {};
         for (const lists::Record& record : slot.batch.records) {
           slot.counts.Add(sizer.SizeRow(slot.batch, record, slot.out));

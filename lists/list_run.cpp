@@ -7,7 +7,7 @@ ListRun::ListRun(ByteSource input, const RowOptions& options)
       csv_(session_.RowWriter()),
       tsv_(session_.RowWriter('\t')) {
   if (Problem()) return;
-  csv_.Text() = session_.Header();
+  csv_.Append(session_.Header());
   session_.WriteHeader(tsv_);
 }
 
@@ -20,8 +20,8 @@ std::vector<std::string> ListRun::HeaderCells() const {
 bool ListRun::Next(std::size_t rows) {
   // The header stays in the first call's texts, to be taken with them.
   if (started_) {
-    csv_.Text().clear();
-    tsv_.Text().clear();
+    csv_.Clear();
+    tsv_.Clear();
   }
   started_ = true;
   shown_.clear();

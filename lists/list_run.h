@@ -42,8 +42,8 @@ class ListRun {
 
   // This batch's output: as brenmor-size writes it, and tab-separated
   // without a byte-order mark.
-  const std::string& Csv() { return csv_.Text(); }
-  const std::string& Tsv() { return tsv_.Text(); }
+  std::string_view Csv() const { return csv_.Text(); }
+  std::string_view Tsv() const { return tsv_.Text(); }
   // This batch's rows that the table shows.
   const std::vector<ShownRow>& Shown() const { return shown_; }
 

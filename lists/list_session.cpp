@@ -39,9 +39,9 @@ ListSession::ListSession(ByteSource input, const RowOptions& options)
     return;
   }
   CsvWriter line = RowWriter();
-  if (reader_.ByteOrderMark()) line.Text() = kByteOrderMark;
+  if (reader_.ByteOrderMark()) line.Append(kByteOrderMark);
   WriteHeader(line);
-  header_ = std::move(line.Text());
+  header_ = line.Text();
 }
 
 }  // namespace brenmor::lists

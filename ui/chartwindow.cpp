@@ -34,6 +34,7 @@ struct Choice {
 template <class Options>
 std::vector<std::string_view> Captions(const Options& all) {
   std::vector<std::string_view> captions;
+  captions.reserve(all.size());
   for (const auto option : all) captions.push_back(brenmor::Caption(option));
   return captions;
 }

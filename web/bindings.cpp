@@ -331,7 +331,7 @@ std::string ListSectionTexts() {
       .Take();
 }
 
-std::string At(const std::string& text) {
+std::string At(std::string_view text) {
   return std::to_string(reinterpret_cast<std::uintptr_t>(text.data()));
 }
 

@@ -35,9 +35,7 @@ const std::string kAdded =
 
 // The note of a vessel of the defaults: its platforms' length is beyond
 // the correlation's.
-const std::string kLongerThan40Feet =
-    "\"L = 40.8 ft is outside 12 to 40 ft, where the vertical platforms' cost holds; the figure "
-    "is still given\"";
+const std::string kLongerThan40Feet = "L = 40.8 ft is outside the vertical platforms' 12 to 40 ft";
 
 INSTANTIATE_TEST_SUITE_P(
     , ListTest,
@@ -89,8 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
             "t_shell_mm;t_head_mm;weight_empty_kg;weight_water_kg;least_weight_D_mm;wall_message;"
             "mawp_psi;test_pressure_psi;cost_usd;cost_platforms_usd;least_cost_D_mm;cost_message\n"
             "A;10,5;0,0625;16000;1000;0,179;1568;14682;9,37;sized;;11,1;11,1;6824;36171;1449;;"
-            "163,7;212,9;61089;21294;2072;\"L = 48.2 ft is outside 12 to 40 ft, where the vertical "
-            "platforms' cost holds; the figure is still given\"\n"
+            "163,7;212,9;61089;21294;2072;L = 48.2 ft is outside the vertical platforms' 12 to 40 "
+            "ft\n"
             "B;10.5;0,0625;16000;1000;;;;;error;\"P \"\"10.5\"\" is not a number with "
             "\"\",\"\" as the decimal mark\";;;;;;;;;;;;\n"},
         ListCase{

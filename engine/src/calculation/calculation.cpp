@@ -8,13 +8,15 @@
 namespace brenmor {
 namespace {
 
-// A figure's number in its unit, when the calculation gives it.
-std::optional<double> ValueOf(const Calculation& c, Figure figure) {
+// A figure's number in its unit, where the calculation gives it. A plain
+// double, not an optional: returned 14 times a list's row, an optional's
+// flag and value are stored apart and read back together, which stalls.
+double ValueOf(const Calculation& c, Figure figure) {
   const VesselSize& size = c.sizing.size;
   const Wall& wall = c.wall;
   switch (figure) {
     case Figure::F:
-      return c.sizing.F;
+      return c.sizing.F.value_or(0);
     case Figure::D:
       return size.D;
     case Figure::L:
@@ -59,10 +61,8 @@ bool Gives(const Calculation& c, Figure figure) {
 
 void Show(Calculation& c) {
   for (const Figure figure : kFigures) {
-    if (!Gives(c, figure)) continue;
-    if (const std::optional<double> value = ValueOf(c, figure)) {
-      c.shown[static_cast<std::size_t>(figure)] = FigureText(figure, *value);
-    }
+    if (Gives(c, figure))
+      c.shown[static_cast<std::size_t>(figure)] = FigureText(figure, ValueOf(c, figure));
   }
 }
 

@@ -10,6 +10,8 @@ namespace brenmor {
 namespace {
 
 constexpr double kMmPerFoot = kMmPerInch * kInchesPerFoot;
+// The diameter of least cost is shown to the millimetre, and found to it.
+constexpr double kLeastCostTolerance = 1;
 
 constexpr VesselCorrelation kVertical{7.1390, 0.18255, 0.02297, {"W", "lb", 4200, 1'000'000}};
 constexpr VesselCorrelation kHorizontal{5.6336, 0.4599, 0.00582, {"W", "lb", 1000, 920'000}};
@@ -17,15 +19,6 @@ constexpr PlatformCorrelation kVerticalPlatforms{
     410, 0.73960, 0.70684, {"D", "ft", 3, 21}, {"L", "ft", 12, 40}};
 constexpr PlatformCorrelation kHorizontalPlatforms{
     2275, 0.20294, 0, {"D", "ft", 3, 12}, {"", "", 0, 0}};
-
-// "4,200" and "1,000,000": ranges read as the book prints them.
-std::string Grouped(double x) {
-  std::string digits = FormatFixed(x, 0);
-  for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
-    digits.insert(static_cast<std::size_t>(at), 1, ',');
-  }
-  return digits;
-}
 
 }  // namespace
 
@@ -45,7 +38,7 @@ double VesselCostAtBase(Orientation orientation, double pounds) {
 
 double PlatformsCostAtBase(Orientation orientation, double feetD, double feetL) {
   const PlatformCorrelation& c = PlatformCostOf(orientation);
-  return c.k * std::pow(feetD, c.d) * (c.l == 0 ? 1 : std::pow(feetL, c.l));
+  return c.k * std::exp(c.d * std::log(feetD) + (c.l == 0 ? 0 : c.l * std::log(feetL)));
 }
 
 MinimumCost::MinimumCost(const DesignValues& values, const DesignOptions& options)
@@ -72,7 +65,7 @@ MinimumCost::Point MinimumCost::At(double x) const {
   const double gSlope = w.curvature / w.kg - g * g;
   const double du = vessel_.b + 2 * vessel_.c * u;
   const double e = platformsPower_;
-  const double pl = platformsAtOne_ * std::pow(x, e);
+  const double pl = platformsAtOne_ * std::exp(e * std::log(x));
   return {
       cv + pl, cv * du * g + e * pl / x,
       cv * (du * du * g * g + 2 * vessel_.c * g * g + du * gSlope) + e * (e - 1) * pl / (x * x)};
@@ -97,12 +90,33 @@ Cost CostOf(const DesignValues& v, const VesselSize& size, const Wall& wall) {
   cost.checks[1] = {&platforms.diameter, cost.diameterFt};
   cost.checks[2] = {&platforms.length, cost.lengthFt};
   cost.checkCount = platforms.l == 0 ? 2 : 3;
-  const MinimumCost curve(v, o);
-  cost.leastD = LeastOf(curve, wall.leastD, 0.1);
-  cost.leastCost = curve.At(cost.leastD).cost;
-  cost.designCost = curve.At(size.D).cost;
+  cost.leastD = LeastOf(MinimumCost(v, o), wall.leastD, kLeastCostTolerance);
   return cost;
 }
+
+namespace {
+
+// " is outside the vertical platforms' 12 to 40 ft": the range a figure's
+// correlation holds over, written once for every row that leaves it.
+const std::string& RangeWords(Orientation orientation, int check) {
+  static const auto words = [] {
+    std::array<std::array<std::string, 3>, kOrientations.size()> all;
+    for (const Orientation o : kOrientations) {
+      const std::array<const Range*, 3> ranges = {
+          &VesselCostOf(o).weight, &PlatformCostOf(o).diameter, &PlatformCostOf(o).length};
+      for (std::size_t i = 0; i < ranges.size(); ++i) {
+        all[static_cast<std::size_t>(PositionOf(o))][i] =
+            std::string(" is outside the ") + std::string(Name(o)) +
+            (i == 0 ? " vessel's " : " platforms' ") + FormatValue(ranges[i]->low) + " to " +
+            FormatValue(ranges[i]->high) + ' ' + std::string(ranges[i]->unit);
+      }
+    }
+    return all;
+  }();
+  return words[static_cast<std::size_t>(PositionOf(orientation))][static_cast<std::size_t>(check)];
+}
+
+}  // namespace
 
 std::string RangeNote(const Cost& cost, Orientation orientation) {
   std::string note;
@@ -110,14 +124,11 @@ std::string RangeNote(const Cost& cost, Orientation orientation) {
     const RangeCheck& check = cost.checks[static_cast<std::size_t>(i)];
     if (check.Inside()) continue;
     const Range& range = *check.range;
-    const std::string unit(range.unit);
-    note += note.empty() ? "" : "; ";
-    note += std::string(range.quantity) + " = " + FormatFixed(check.value, unit == "lb" ? 0 : 1) +
-            ' ' + unit + " is outside " + Grouped(range.low) + " to " + Grouped(range.high) + ' ' +
-            unit + ", where the " + std::string(Name(orientation)) + ' ' +
-            (i == 0 ? "vessel's cost" : "platforms' cost") + " holds";
+    if (!note.empty()) note += "; ";
+    ((note += range.quantity) += " = ") += FormatFixed(check.value, range.unit == "lb" ? 0 : 1);
+    ((note += ' ') += range.unit) += RangeWords(orientation, i);
   }
-  return note.empty() ? note : note + "; the figure is still given";
+  return note;
 }
 
 }  // namespace brenmor

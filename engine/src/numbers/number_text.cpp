@@ -9,6 +9,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
@@ -297,31 +298,52 @@ std::string FormatValue(double x) {
 
 namespace {
 
+// "00" to "99": two digits a division, as fmt writes integers.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
 // |steps| x 10^-places written with `places` decimals, a minus before it when
 // `negative`, and with `trimmed` its trailing zeros dropped (the point with
 // them when none is left). `steps` below 2^53 has at most 16 digits.
 std::string StepsText(bool negative, long long steps, std::size_t places, bool trimmed) {
-  // Written from the right: the decimals, the point, the whole part, the sign.
-  std::array<char, 48> text{};
-  char* const last = text.data() + text.size();
-  char* at = last;
-  char* end = last;  // past the last digit kept
+  // The digits, written from the right two at a time, with zeros before
+  // them so that one stands left of the point.
+  std::array<char, 48> digits{};
+  char* const last = digits.data() + digits.size();
+  char* first = last;
   auto rest = static_cast<unsigned long long>(steps);
-  for (std::size_t i = 0; i < places; ++i, rest /= 10) {
-    const auto digit = static_cast<char>('0' + rest % 10);
-    *--at = digit;
-    if (trimmed && end == at + 1 && digit == '0') end = at;
+  while (rest >= 100) {
+    first -= 2;
+    std::memcpy(first, &kDigitPairs[2 * (rest % 100)], 2);
+    rest /= 100;
   }
-  if (places > 0) {
-    *--at = '.';
-    if (end == at + 1) end = at;  // no decimal left
+  if (rest >= 10) {
+    first -= 2;
+    std::memcpy(first, &kDigitPairs[2 * rest], 2);
+  } else {
+    *--first = static_cast<char>('0' + rest);
   }
-  do {
-    *--at = static_cast<char>('0' + rest % 10);
-    rest /= 10;
-  } while (rest > 0);
-  if (negative && steps != 0) *--at = '-';
-  return {at, end};
+  while (static_cast<std::size_t>(last - first) < places + 1) *--first = '0';
+  // Then the point set in, trailing zeros dropped when asked, and the sign.
+  const std::size_t whole = static_cast<std::size_t>(last - first) - places;
+  std::size_t decimals = places;
+  while (trimmed && decimals > 0 && first[whole + decimals - 1] == '0') --decimals;
+  // Byte by byte into the string itself, which holds so few in place.
+  std::string text((negative && steps != 0 ? 1 : 0) + whole + (decimals > 0 ? decimals + 1 : 0),
+                   '-');
+  char* out = text.data() + (negative && steps != 0 ? 1 : 0);
+  for (std::size_t i = 0; i < whole; ++i) *out++ = first[i];
+  if (decimals > 0) {
+    *out++ = '.';
+    for (std::size_t i = 0; i < decimals; ++i) *out++ = first[whole + i];
+  }
+  return text;
 }
 
 // The steps of 10^-decimals in |rounded|, when they can be counted exactly
@@ -356,14 +378,17 @@ std::string WithDecimalMark(std::string text, DecimalMark mark) {
 }
 
 std::string FormatFixed(double x, int decimals) {
-  const double rounded = RoundTo(x, decimals);
-  if (!(std::fabs(rounded) < 1e15)) return FormatValue(rounded);
-  // The rounded value is a whole number of steps of 10^-decimals: that
-  // number, with the point set in, is its exact text.
-  if (const std::optional<long long> steps = Steps(rounded, decimals, false)) {
-    return StepsText(rounded < 0, *steps, static_cast<std::size_t>(decimals), false);
+  // The steps of 10^-decimals in |x|, rounded as RoundTo rounds, are the
+  // steps of RoundTo's value: counted straight from x, with no division.
+  if (decimals >= 0 && decimals <= kSignificantDigits) {
+    const double scaled = std::fabs(x) * PowerOfTen(decimals);
+    if (scaled < 0x1p53 && std::fabs(x) < 1e15) {
+      return StepsText(x < 0, static_cast<long long>(RoundHalfEven(scaled)),
+                       static_cast<std::size_t>(decimals), false);
+    }
   }
-  if (decimals < 0) return FormatValue(rounded);
+  const double rounded = RoundTo(x, decimals);
+  if (!(std::fabs(rounded) < 1e15) || decimals < 0) return FormatValue(rounded);
   return fmt::format(FMT_COMPILE("{:.{}f}"), rounded, decimals);  // steps no double can count
 }
 

@@ -121,10 +121,12 @@ void CostSection(Lines& r, const Calculation& c) {
          " USD");
   r.Line();
   r.Line("Least cost at this V, the vessel and its platforms at minimum thicknesses");
-  r.Line("  Dc = ", Mm(cost.leastD), " mm, found to 0.1 mm, shown ",
-         FigureText(Figure::LeastCostD, cost.leastD), " mm: ", Usd(cost.leastCost), " USD");
-  r.Line("  D* = ", Mm(c.wall.leastD), " mm, the least weight; D = ", Mm(c.sizing.size.D),
-         " mm: ", Usd(cost.designCost), " USD");
+  const MinimumCost curve(c.Values(), o);
+  r.Line("  Dc = ", Mm(cost.leastD), " mm, found to 1 mm, shown ",
+         FigureText(Figure::LeastCostD, cost.leastD), " mm: ", Usd(curve.At(cost.leastD).cost),
+         " USD");
+  r.Line("  D* = ", Mm(c.wall.leastD), " mm, the least weight: ", Usd(curve.At(c.wall.leastD).cost),
+         " USD; D = ", Mm(c.sizing.size.D), " mm: ", Usd(curve.At(c.sizing.size.D).cost), " USD");
   r.Line("  The two differ: ", WhyTheyDiffer(o.orientation));
 }
 

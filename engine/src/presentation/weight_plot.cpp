@@ -79,8 +79,8 @@ CurvePlot CostPlotOf(const Calculation* c) {
   const double leastWeightD = c->wall.leastD;
   CurvePlot plot = CurvePlotOf(
       Sampled(cost.leastD, {D, leastWeightD}, [&](double x) { return model.At(x).cost; }), D,
-      cost.designCost,
-      {{cost.leastD, cost.leastCost}, {leastWeightD, model.At(leastWeightD).cost}});
+      model.At(D).cost,
+      {{cost.leastD, model.At(cost.leastD).cost}, {leastWeightD, model.At(leastWeightD).cost}});
   plot.optima[1].label = "D* = " + c->Text(Figure::LeastWeightD) + " mm";
   plot.axisTitles = titles;
   plot.note = LeastCostNote(c);

@@ -71,10 +71,8 @@ struct Cost {
   std::array<RangeCheck, 3> checks{};  // W, D, and L where taken
   int checkCount = 0;
   // The diameter of least vessel and platform cost at minimum
-  // thicknesses, mm, and the cost there and at the design's diameter.
+  // thicknesses, mm; MinimumCost gives the cost along that curve.
   double leastD = 0;
-  double leastCost = 0;
-  double designCost = 0;
 };
 
 // The cost of the vessel sized to `size` with its wall `wall` (which must be

@@ -13,6 +13,7 @@
 
 #include "brenmor/presentation/record.h"
 #include "failure.h"
+#include "inputs.h"
 #include "list.h"
 #include "report.h"
 
@@ -34,8 +35,6 @@ struct Options {
   bool explain = false;
   bool json = false;
 };
-
-using GivenValues = std::array<std::optional<Quantity>, 5>;
 
 // The result, on standard output or in a file that appears only whole: it
 // is written under a temporary name beside its own and renamed when done.
@@ -197,99 +196,15 @@ DecimalMark MarkOf(const Options& options) {
   return options.decimalComma ? DecimalMark::Comma : DecimalMark::Point;
 }
 
-// What brenmor-size offers to mend a problem, after the engine's words.
-std::string_view Hint(ProblemKind kind) {
-  return kind == ProblemKind::CommaDecimal ? "; if \",\" is its decimal mark, give --decimal-comma"
-                                           : "";
-}
-
-// The P=… values; every one must be wholly readable.
-GivenValues ReadValues(const Options& options) {
-  GivenValues given;
-  for (const std::string& value : options.values) {
-    const std::size_t equals = value.find('=');
-    const std::optional<Field> field =
-        equals == std::string::npos ? std::nullopt : FieldNamed(value.substr(0, equals));
-    if (!field) throw Failure("\"" + value + "\" is not one of P=, C=, S=, E= or V= with a value");
-    const std::string_view text = std::string_view(value).substr(equals + 1);
-    auto& slot = given[static_cast<std::size_t>(*field)];
-    if (slot) throw Failure(std::string(Info(*field).letter) + " is given twice");
-    const QuantityRead read = ReadQuantity(*field, text, {}, MarkOf(options));
-    if (read.problem) throw Failure(Message(read.problem) + std::string(Hint(read.problem.kind)));
-    slot = read.quantity;
-  }
-  return given;
-}
-
-// An option's value named on its list; a usage error when it is not.
-template <class Option>
-Option Named(std::string_view flag, const std::string& text,
-             std::optional<Option> (*named)(std::string_view), ProblemKind otherwise) {
-  const std::optional<Option> option = named(text);
-  if (!option) throw Failure(std::string(flag) + ' ' + Message({otherwise, {}, text}));
-  return *option;
-}
-
-// An option's number, wholly a number above 0; a usage error when it is not.
-double Positive(std::string_view flag, const std::string& text, ProblemKind otherwise) {
-  const std::string_view trimmed = TrimBlanks(text);
-  const NumberRead number = ReadNumber(trimmed);
-  if (number.length != trimmed.size() || !IsPositive(number.value)) {
-    throw Failure(std::string(flag) + " \"" + text + "\": " + Message(otherwise));
-  }
-  return number.value;
-}
-
-// The heads, plate step, density, orientation, cost index and material
-// factor, each checked by the engine's rule.
 DesignOptions ReadDesignOptions(const Options& options) {
-  DesignOptions design;
-  if (!options.head.empty()) {
-    design.head = Named("--head", options.head, HeadKindNamed, ProblemKind::NoSuchHead);
-  }
-  if (!options.plateStep.empty()) {
-    design.step =
-        Named("--plate-step", options.plateStep, PlateStepNamed, ProblemKind::NoSuchPlateStep);
-  }
-  if (!options.orientation.empty()) {
-    design.orientation = Named("--orientation", options.orientation, OrientationNamed,
-                               ProblemKind::NoSuchOrientation);
-  }
-  if (!options.density.empty()) {
-    design.density = Positive("--density", options.density, ProblemKind::DensityNotPositive);
-  }
-  if (!options.costIndex.empty()) {
-    design.costIndex =
-        Positive("--cost-index", options.costIndex, ProblemKind::CostIndexNotPositive);
-  }
-  if (!options.materialFactor.empty()) {
-    design.materialFactor = Positive("--material-factor", options.materialFactor,
-                                     ProblemKind::MaterialFactorNotPositive);
-  }
-  return design;
-}
-
-char ReadDelimiter(const Options& options) {
-  const std::string& text = options.delimiter;
-  if (text.empty()) return options.decimalComma ? ';' : ',';
-  if (text == "tab" || text == "\\t") return '\t';
-  if (text.size() != 1 || text[0] == '"' || text[0] == '\r' || text[0] == '\n') {
-    throw Failure("--delimiter takes one character other than a quote or a line end, or 'tab'");
-  }
-  if (text[0] == ',' && options.decimalComma) {
-    throw Failure("--decimal-comma needs a delimiter other than ','");
-  }
-  return text[0];
+  return ReadDesignOptions({options.head, options.plateStep, options.density, options.orientation,
+                            options.costIndex, options.materialFactor},
+                           Spelling::Flag);
 }
 
 int OneDesign(const Options& options, const GivenValues& given, const DesignOptions& design,
               std::FILE* output) {
-  Quantities values = InBaseUnits(DefaultValues());
-  for (const Field field : kFields) {
-    const auto f = static_cast<std::size_t>(field);
-    if (given[f]) values[f] = *given[f];
-  }
-  const Calculation calculation = Calculate(values, design);
+  const Calculation calculation = Calculate(WithDefaults(given), design);
   const std::string record = options.explain ? CalculationRecord(calculation) : std::string();
   std::string text = options.json ? Json(calculation, options.explain ? &record : nullptr)
                                   : Summary(calculation, MarkOf(options));
@@ -310,7 +225,7 @@ int List(const Options& options, const GivenValues& given, const DesignOptions& 
     throw Failure("--explain and --json are for one design, not a list");
   }
   ListOptions list;
-  list.delimiter = ReadDelimiter(options);
+  list.delimiter = ReadDelimiter(options.delimiter, MarkOf(options), Spelling::Flag);
   list.mark = MarkOf(options);
   list.given = given;
   list.design = design;
@@ -327,16 +242,14 @@ int List(const Options& options, const GivenValues& given, const DesignOptions& 
   Progress progress(streams.terminal, SizeOf(input));
   const ListResult result = SizeList(input, output.File(), list, progress);
   if (result.commaDecimals > 0) {
-    std::fprintf(streams.errors,
-                 "brenmor-size: %s: %llu rows have a number with a decimal comma; give "
-                 "--decimal-comma to read them\n",
-                 options.list.c_str(), static_cast<unsigned long long>(result.commaDecimals));
+    std::fprintf(streams.errors, "brenmor-size: %s: %s\n", options.list.c_str(),
+                 CommaDecimalsMessage(result.commaDecimals, Spelling::Flag).c_str());
   }
   return result.rows == result.sized ? kAllSized : kNotSized;
 }
 
 int Size(const Options& options, const Streams& streams) {
-  const GivenValues given = ReadValues(options);
+  const GivenValues given = ReadNameValues(options.values, MarkOf(options));
   const DesignOptions design = ReadDesignOptions(options);
   if (options.list.empty() && !options.delimiter.empty()) {
     throw Failure("--delimiter is for a list given with --csv");

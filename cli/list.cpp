@@ -13,7 +13,18 @@ using lists::CsvWriter;
 using lists::ListSession;
 using lists::RecordBatch;
 
-// The list's bytes from a file or stream; an error keeps the errno it had.
+struct Slot {
+  RecordBatch batch;
+  CsvWriter out;
+  lists::RowCounts counts;
+};
+
+bool WriteAll(std::FILE* output, std::string_view text) {
+  return std::fwrite(text.data(), 1, text.size(), output) == text.size();
+}
+
+}  // namespace
+
 lists::ByteSource FileSource(std::FILE* input) {
   return [input](char* into, std::size_t size) {
     const std::size_t count = std::fread(into, 1, size, input);
@@ -21,14 +32,7 @@ lists::ByteSource FileSource(std::FILE* input) {
   };
 }
 
-struct Slot {
-  RecordBatch batch;
-  CsvWriter out;
-  lists::RowCounts counts;
-};
-
-// The list's problem, with what brenmor-size offers to mend it.
-std::string Said(const lists::ListProblem& problem) {
+std::string CannotSizeMessage(const lists::ListProblem& problem) {
   std::string said = Message(problem);
   if (problem.kind == lists::ListProblemKind::NoColumn) {
     const std::string letter(Info(*problem.field).letter);
@@ -37,16 +41,15 @@ std::string Said(const lists::ListProblem& problem) {
   return said;
 }
 
-bool WriteAll(std::FILE* output, std::string_view text) {
-  return std::fwrite(text.data(), 1, text.size(), output) == text.size();
+std::string CommaDecimalsMessage(std::uint64_t rows, Spelling spelling) {
+  return std::to_string(rows) + " rows have a number with a decimal comma; give " +
+         OptionName("decimal-comma", spelling) + " to read them";
 }
-
-}  // namespace
 
 ListResult SizeList(std::FILE* input, std::FILE* output, const ListOptions& options,
                     Progress& progress) {
   ListSession session(FileSource(input), options);
-  if (session.Problem()) throw Failure(options.inputName, Said(session.Problem()));
+  if (session.Problem()) throw Failure(options.inputName, CannotSizeMessage(session.Problem()));
   lists::CsvReader& reader = session.Reader();
   const lists::RowSizer& sizer = session.Sizer();
 

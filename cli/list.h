@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "inputs.h"
 #include "list_session.h"
 #include "progress.h"
 
@@ -27,6 +28,15 @@ struct ListResult {
   std::uint64_t sized = 0;          // of them, sized
   std::uint64_t commaDecimals = 0;  // in error with a decimal comma
 };
+
+// The list's bytes from a file or stream; an error keeps the errno it had.
+lists::ByteSource FileSource(std::FILE* input);
+
+// Why the list cannot be sized, with what brenmor-size offers to mend it.
+std::string CannotSizeMessage(const lists::ListProblem& problem);
+
+// That `rows` rows were not read for a decimal comma, and how to read them.
+std::string CommaDecimalsMessage(std::uint64_t rows, Spelling spelling);
 
 // A Failure when the list cannot be sized at all, or cannot be read or
 // written to its end; the rows before a read or write failure are written.

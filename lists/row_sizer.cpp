@@ -241,5 +241,7 @@ template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CellList&
 template RowEnd RowSizer::SizeRow(const RecordBatch&, const Record&, CsvWriter&) const;
 template RowEnd RowSizer::SizeRow(const RecordBatch&, const Record&, CellList&) const;
 template RowEnd RowSizer::SizeRow(const RecordBatch&, const Record&, WriterPair&) const;
+template void RowSizer::WriteHeader(const RecordBatch&, const Record&, CellSink&) const;
+template RowEnd RowSizer::SizeRow(const RecordBatch&, const Record&, CellSink&) const;
 
 }  // namespace brenmor::lists

@@ -42,6 +42,15 @@ struct CellList {
   void EndRow() {}
 };
 
+// Cells for any other front end, one by one: a Python module gathers
+// them into columns.
+class CellSink {
+ public:
+  virtual ~CellSink() = default;
+  virtual void Cell(std::string_view cell) = 0;
+  virtual void EndRow() = 0;
+};
+
 // A row written to two writers at once, sized once.
 struct WriterPair {
   CsvWriter& first;
@@ -63,7 +72,7 @@ struct RowEnd {
   ProblemKind valueProblem = ProblemKind::None;
 };
 
-// The writers of a row: a CsvWriter, a WriterPair or a CellList.
+// The writers of a row: a CsvWriter, a WriterPair, a CellList or a CellSink.
 class RowSizer {
  public:
   // Reads the header. When the list cannot be sized with these columns and

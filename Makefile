@@ -1,6 +1,6 @@
 # The front door: every target installs what its task is missing, then lets
 # the CMake presets do the work.
-.PHONY: run build package test test-x11 test-debug test-engine test-web web tidy lint-web bench \
+.PHONY: run build python package test test-x11 test-debug test-engine test-web web tidy lint-web bench \
         bench-build fuzz fuzz-short format format-check clean
 
 # Without a display (an ssh or headless shell) the window cannot open:
@@ -30,6 +30,14 @@ build:
 	@scripts/install-deps test
 	cmake --preset default
 	cmake --build --preset default
+
+# The Python module alone, into build/python: with that folder on
+# PYTHONPATH, Debian's python3 imports brenmor.
+python:
+	@scripts/install-deps python
+	cmake --preset python
+	cmake --build --preset python
+	@echo "The module is in build/python: PYTHONPATH=$(CURDIR)/build/python python3 -c 'import brenmor'"
 
 # A Debian package of the default build and the page, in build/package.
 package: build web
@@ -83,7 +91,7 @@ test-engine:
 tidy: build
 	@scripts/install-deps lint
 	git ls-files -- ':(glob)engine/src/**/*.cpp' ':(glob)ui/*.cpp' ':(glob)app/*.cpp' \
-	  ':(glob)cli/*.cpp' ':(glob)lists/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
+	  ':(glob)cli/*.cpp' ':(glob)lists/*.cpp' ':(glob)python/*.cpp' | xargs clang-tidy -p build/default --quiet --warnings-as-errors='*'
 
 # ESLint (from npm, locked) over the page's scripts, its build, its tests and
 # the page benchmark, from the top folder; any finding fails.

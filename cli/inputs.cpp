@@ -55,8 +55,7 @@ DesignOptions ReadDesignOptions(const OptionTexts& texts, Spelling spelling) {
                                ProblemKind::NoSuchOrientation);
   }
   if (!texts.density.empty()) {
-    design.density =
-        Positive("density", spelling, texts.density, ProblemKind::DensityNotPositive);
+    design.density = Positive("density", spelling, texts.density, ProblemKind::DensityNotPositive);
   }
   if (!texts.costIndex.empty()) {
     design.costIndex =

@@ -13,30 +13,6 @@ namespace {
 
 using namespace pybind11::literals;
 
-// A column's cells as text: strings as they are, numbers as Python writes
-// them, missing cells (None, NaN, pandas' NA) empty.
-std::vector<std::string> TextCells(const py::object& column, const std::string& name) {
-  const auto missing = column.attr("isna")().attr("to_numpy")().cast<py::array_t<bool>>();
-  const py::list cells = column.attr("tolist")();
-  std::vector<std::string> texts;
-  texts.reserve(cells.size());
-  for (std::size_t row = 0; row < cells.size(); ++row) {
-    const py::handle cell = cells[row];
-    if (py::isinstance<py::str>(cell)) {
-      texts.push_back(cell.cast<std::string>());
-    } else if (missing.data()[row]) {
-      texts.emplace_back();
-    } else if (std::optional<std::string> number = NumberText(cell)) {
-      texts.push_back(std::move(*number));
-    } else {
-      throw py::type_error("column " + name + ", row " + std::to_string(row) +
-                           ": a cell must be text, a number or missing, not " +
-                           py::str(py::type::of(cell).attr("__name__")).cast<std::string>());
-    }
-  }
-  return texts;
-}
-
 }  // namespace
 
 FrameSource::FrameSource(const py::object& frame, char delimiter, DecimalMark mark)
@@ -58,12 +34,41 @@ FrameSource::FrameSource(const py::object& frame, char delimiter, DecimalMark ma
                              .cast<py::array_t<double>>());
     } else {
       slot_.push_back(texts_.size());
-      texts_.push_back(TextCells(column, names_[slot_.size() - 1]));
+      TakeTexts(column, names_[slot_.size() - 1]);
+    }
+  }
+}
+
+// A column's cells as text: a str as Python holds it in UTF-8, a number as
+// Python writes it, a missing cell (None, NaN, pandas' NA) empty.
+void FrameSource::TakeTexts(const py::object& column, const std::string& name) {
+  const auto missing = column.attr("isna")().attr("to_numpy")().cast<py::array_t<bool>>();
+  const auto cells = column.attr("to_numpy")("dtype"_a = "object").cast<py::array>();
+  held_.push_back(cells);
+  auto* const* objects = static_cast<PyObject* const*>(cells.data());
+  std::vector<std::string_view>& texts = texts_.emplace_back();
+  texts.reserve(rows_);
+  for (std::size_t row = 0; row < rows_; ++row) {
+    const py::handle cell(objects[row]);
+    if (PyUnicode_Check(cell.ptr())) {
+      Py_ssize_t size = 0;
+      const char* utf8 = PyUnicode_AsUTF8AndSize(cell.ptr(), &size);
+      if (utf8 == nullptr) throw py::error_already_set();
+      texts.emplace_back(utf8, static_cast<std::size_t>(size));
+    } else if (missing.data()[row]) {
+      texts.emplace_back();
+    } else if (std::optional<std::string> number = NumberText(cell)) {
+      texts.emplace_back(written_.emplace_back(std::move(*number)));
+    } else {
+      throw py::type_error("column " + name + ", row " + std::to_string(row) +
+                           ": a cell must be text, a number or missing, not " +
+                           py::str(py::type::of(cell).attr("__name__")).cast<std::string>());
     }
   }
 }
 
 void FrameSource::WriteRow(std::size_t row) {
+  const std::size_t rowStart = out_.Text().size();
   fmt::memory_buffer number;
   for (std::size_t c = 0; c < numeric_.size(); ++c) {
     if (!numeric_[c]) {
@@ -81,6 +86,29 @@ void FrameSource::WriteRow(std::size_t row) {
     out_.Cell({number.data(), number.size()});
   }
   out_.EndRow();
+  rowLines_.push_back(nextLine_);
+  // A quoted cell's line ends count: the reader gives a record's first line.
+  const std::string_view row_text = out_.Text().substr(rowStart);
+  nextLine_ += static_cast<std::uint64_t>(std::count(row_text.begin(), row_text.end(), '\n'));
+}
+
+std::size_t FrameSource::RowAt(std::uint64_t line) const {
+  const auto from = rowLines_.begin() + static_cast<std::ptrdiff_t>(lastRowAt_);
+  lastRowAt_ =
+      static_cast<std::size_t>(std::lower_bound(from, rowLines_.end(), line) - rowLines_.begin());
+  return lastRowAt_;
+}
+
+double FrameSource::Number(std::size_t column, std::size_t row) const {
+  return numbers_[slot_[column]].data()[row];
+}
+
+py::object FrameSource::Str(std::size_t column, std::size_t row) const {
+  PyObject* cell = static_cast<PyObject* const*>(held_[slot_[column]].data())[row];
+  if (PyUnicode_Check(cell)) return py::reinterpret_borrow<py::object>(cell);
+  const std::string_view text = texts_[slot_[column]][row];
+  return py::reinterpret_steal<py::object>(
+      PyUnicode_FromStringAndSize(text.data(), static_cast<Py_ssize_t>(text.size())));
 }
 
 lists::BytesRead FrameSource::Fill(char* into, std::size_t size) {

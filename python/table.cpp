@@ -53,14 +53,16 @@ void Warn(const std::string& said) {
 // Sizes every row of the session into columns, without the GIL; the list's
 // own problem, and a failure to read it, are a ValueError and an OSError.
 py::object SizeRows(lists::ListSession& session, std::vector<Kind> inputKinds,
-                    const lists::RowOptions& options, std::size_t rowsExpected,
+                    const lists::RowOptions& options, const FrameSource* frame,
                     const std::string& name, const std::string& columnsTaken) {
   if (session.Problem()) throw cli::Failure(cli::CannotSizeMessage(session.Problem()));
   if (!columnsTaken.empty()) Warn(columnsTaken);
   lists::CellList header;
   session.WriteHeader(header);
-  inputKinds.resize(header.cells.size() - ResultColumns().size(), Kind::Inferred);
-  ColumnSink sink(KindsOf(std::move(inputKinds)), options.mark, rowsExpected);
+  const std::size_t inputColumns = header.cells.size() - ResultColumns().size();
+  inputKinds.resize(inputColumns, Kind::Inferred);
+  ColumnSink sink(KindsOf(std::move(inputKinds)), options.mark,
+                  frame == nullptr ? 0 : frame->Rows(), frame, inputColumns);
   lists::CellSink& out = sink;  // the writer the sizer was built for
   lists::RowCounts counts;
   {
@@ -68,6 +70,7 @@ py::object SizeRows(lists::ListSession& session, std::vector<Kind> inputKinds,
     lists::RecordBatch batch;
     while (session.Reader().Next(batch, 4096, lists::ListSession::kBatchBytes)) {
       for (const lists::Record& record : batch.records) {
+        sink.StartRow(record.line, record.fault == lists::RecordFault::None);
         counts.Add(session.Sizer().SizeRow(batch, record, out));
       }
     }
@@ -80,8 +83,7 @@ py::object SizeRows(lists::ListSession& session, std::vector<Kind> inputKinds,
   if (counts.commaDecimals > 0) {
     Warn(cli::CommaDecimalsMessage(counts.commaDecimals, cli::Spelling::Keyword));
   }
-  py::object frame = sink.Frame(header.cells);
-  return frame;
+  return sink.Frame(header.cells);
 }
 
 // The options, with the columns taken by their words noted in `taken`.
@@ -99,7 +101,7 @@ py::object SizeFile(const std::string& path, const lists::RowOptions& options) {
   const std::unique_ptr<std::FILE, int (*)(std::FILE*)> closer(file, &std::fclose);
   std::string taken;
   lists::ListSession session(cli::FileSource(file), Noting(options, taken));
-  return SizeRows(session, {}, options, 0, path, taken);
+  return SizeRows(session, {}, options, nullptr, path, taken);
 }
 
 py::object SizeFrame(const py::object& frame, const lists::RowOptions& options) {
@@ -109,7 +111,7 @@ py::object SizeFrame(const py::object& frame, const lists::RowOptions& options) 
   std::vector<Kind> kinds;
   for (const bool numeric : source.NumberColumns())
     kinds.push_back(numeric ? Kind::Number : Kind::Text);
-  return SizeRows(session, std::move(kinds), options, source.Rows(), "DataFrame", taken);
+  return SizeRows(session, std::move(kinds), options, &source, "DataFrame", taken);
 }
 
 py::object SizeList(const py::object& table, const ListArguments& arguments) {

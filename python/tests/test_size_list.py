@@ -1,5 +1,6 @@
 """brenmor.size_list against brenmor-size --csv: a file, a DataFrame, and
 what makes a whole list unreadable."""
+import io
 import random
 import warnings
 
@@ -65,8 +66,12 @@ def test_a_dataframe_is_sized_as_its_csv_export(tmp_csv):
         "E": [rng.choice([0.8, 1.0, 1.2]) for _ in range(300)],
         "V [m3]": [rng.uniform(0.5, 200) for _ in range(300)],
     })
+    # A cell over two lines, and a row with no cell at all, which a list skips.
+    table.loc[5, "Tag"] = 'V-5\n"hot", wet'
+    table.loc[9] = [None] * 6
     header, rows, _ = brenmor_size_rows([tmp_csv(table.to_csv(index=False)), "--head",
                                          "hemispherical"])
+    assert len(rows) == len(table) - 1
     frame = brenmor.size_list(table, head="hemispherical")
     assert_frame_is_rows(frame, header, rows)
     assert frame["S"].dtype == "float64" and frame["P"].dtype == object
@@ -143,3 +148,18 @@ def test_wrong_tables_and_options(table, keywords, error):
 def test_a_missing_file_is_an_os_error(tmp_path):
     with pytest.raises(FileNotFoundError):
         brenmor.size_list(str(tmp_path / "none.csv"))
+
+
+def test_the_result_is_an_ordinary_dataframe_that_owns_its_cells():
+    table = pd.DataFrame({"Tag": ["A", "B"], "P": [100, 200], "C": [0.125, 0.125],
+                          "S": [16000, 16000], "E": [0.8, 0.85], "V": [1000, 500]})
+    frame = brenmor.size_list(table)
+    del table
+    expected = frame.to_dict("list")
+    for made in (frame.copy(), pd.concat([frame, frame]).iloc[:2], frame.sort_values("Tag"),
+                 pd.read_csv(io.StringIO(frame.to_csv(index=False)), keep_default_na=False)):
+        assert made.to_dict("list").keys() == expected.keys()
+        assert made["D_mm"].tolist() == expected["D_mm"]
+        assert made["status"].tolist() == ["sized", "sized"]
+    frame.loc[0, "D_mm"] = 0  # its blocks are its own to write
+    assert frame["D_mm"].tolist()[0] == 0

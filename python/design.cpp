@@ -85,14 +85,16 @@ std::string Capitalised(std::string_view text) {
 
 std::string Row(std::string_view label, std::string_view caption, std::string_view value,
                 std::string_view unit) {
-  return "<tr><th>" + Escaped(label) + "</th><td>" + Escaped(caption) +
-         "</td><td style=\"text-align:right\">" + Escaped(value) + "</td><td>" + Escaped(unit) +
-         "</td></tr>";
+  return "<tr><th style=\"text-align:left\">" + Escaped(label) +
+         "</th><td style=\"text-align:left\">" + Escaped(caption) +
+         "</td><td style=\"text-align:right\">" + Escaped(value) +
+         "</td><td style=\"text-align:left\">" + Escaped(unit) + "</td></tr>";
 }
 
 std::string MessageRow(const std::string& message) {
   return message.empty() ? std::string()
-                         : "<tr><td colspan=\"4\">" + Escaped(message) + "</td></tr>";
+                         : "<tr><td colspan=\"4\" style=\"text-align:left;max-width:24em\">" +
+                               Escaped(message) + "</td></tr>";
 }
 
 std::string Design::Repr() const {
@@ -125,9 +127,11 @@ std::string Design::Html() const {
     }
     if (group != Group::Size) rows += MessageRow(calculation_.MessageOf(group));
   }
+  // Side by side where the notebook is wide enough, the chart at its size.
   return "<div class=\"brenmor-design\" style=\"display:flex;flex-wrap:wrap;gap:1em;"
-         "align-items:flex-start\"><table>" +
-         rows + "</table>" + ChartSvg() + "</div>";
+         "align-items:flex-start\"><table style=\"flex:none\">" +
+         rows + "</table><div style=\"flex:none;width:" + FormatValue(kChartWidth) + "px\">" +
+         ChartSvg() + "</div></div>";
 }
 
 Design Size(const ValueArguments& values, const OptionArguments& options) {

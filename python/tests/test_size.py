@@ -77,7 +77,7 @@ def test_pictures_and_html_show_the_design():
     html = design._repr_html_()
     for value, unit in [(design.D_mm, "mm"), (design.weight_empty_kg, "kg"),
                         (design.cost_usd, "USD"), (design.mawp_psi, "psi")]:
-        assert f">{value}</td><td>{unit}<" in html
+        assert f">{value}</td><td style=\"text-align:left\">{unit}<" in html
     assert "<svg" in html
 
 

@@ -13,7 +13,7 @@ struct FormTexts {
   std::string_view tagline =
       "The first size of a cylindrical pressure vessel: from its design pressure, corrosion "
       "allowance, allowable stress, joint efficiency and volume, the optimum diameter and "
-      "length, the wall and the weight.";
+      "length, the wall, the weight and the cost.";
   std::string_view selectUnits = "<< Select Units >>";  // a unit list before a pick
   std::string_view calculate = "&Calculate";            // C is the mnemonic
   std::string_view revision = "Rev.Z";

@@ -54,6 +54,16 @@ std::string OptionText(const char* keyword, py::handle value, bool numbers) {
   WrongType(keyword, "a name", value);
 }
 
+OptionKeywords DefaultOptionKeywords() {
+  const DesignOptions defaults;
+  return {py::arg("head") = std::string(Name(defaults.head)),
+          py::arg("plate_step") = std::string(Name(defaults.step)),
+          py::arg("density") = defaults.density,
+          py::arg("orientation") = std::string(Name(defaults.orientation)),
+          py::arg("cost_index") = defaults.costIndex,
+          py::arg("material_factor") = defaults.materialFactor};
+}
+
 cli::OptionTexts OptionArguments::Texts() const {
   return {OptionText("head", head, false),
           OptionText("plate_step", plateStep, false),

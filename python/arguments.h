@@ -29,7 +29,14 @@ std::optional<std::string> ValueText(Field field, py::handle value);
 // NumberText writes it (when `numbers`).
 std::string OptionText(const char* keyword, py::handle value, bool numbers);
 
-// The options' keywords, with their defaults from the engine.
+// The options' keywords, with their defaults from the engine, as a
+// function's signature lists them.
+struct OptionKeywords {
+  py::arg_v head, plateStep, density, orientation, costIndex, materialFactor;
+};
+OptionKeywords DefaultOptionKeywords();
+
+// The options' values as given.
 struct OptionArguments {
   py::object head, plateStep, density, orientation, costIndex, materialFactor;
   cli::OptionTexts Texts() const;

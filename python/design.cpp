@@ -171,7 +171,7 @@ void BindDesign(py::module_& module) {
       .def("__repr__", &Design::Repr)
       .def("__str__", &Design::Summary);
 
-  const DesignOptions defaults;
+  const OptionKeywords o = DefaultOptionKeywords();
   module.def(
       "size",
       [](const py::object& P, const py::object& C, const py::object& S, const py::object& E,
@@ -185,13 +185,8 @@ void BindDesign(py::module_& module) {
       "a string with a unit (\"10 barg\", \"3 mm\", \"20 m3\") or a pint Quantity; a value "
       "left out takes its default.",
       py::arg("P") = py::none(), py::arg("C") = py::none(), py::arg("S") = py::none(),
-      py::arg("E") = py::none(), py::arg("V") = py::none(), py::kw_only(),
-      py::arg("head") = std::string(Name(defaults.head)),
-      py::arg("plate_step") = std::string(Name(defaults.step)),
-      py::arg("density") = defaults.density,
-      py::arg("orientation") = std::string(Name(defaults.orientation)),
-      py::arg("cost_index") = defaults.costIndex,
-      py::arg("material_factor") = defaults.materialFactor);
+      py::arg("E") = py::none(), py::arg("V") = py::none(), py::kw_only(), o.head, o.plateStep,
+      o.density, o.orientation, o.costIndex, o.materialFactor);
 }
 
 }  // namespace brenmor::python

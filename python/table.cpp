@@ -129,7 +129,7 @@ py::object SizeList(const py::object& table, const ListArguments& arguments) {
 }  // namespace
 
 void BindTable(py::module_& module) {
-  const DesignOptions defaults;
+  const OptionKeywords o = DefaultOptionKeywords();
   module.def(
       "size_list",
       [](const py::object& table, const py::object& P, const py::object& C, const py::object& S,
@@ -148,13 +148,8 @@ void BindTable(py::module_& module) {
       "a field the list has no column for.",
       py::arg("table"), py::kw_only(), py::arg("P") = py::none(), py::arg("C") = py::none(),
       py::arg("S") = py::none(), py::arg("E") = py::none(), py::arg("V") = py::none(),
-      py::arg("decimal_comma") = false, py::arg("delimiter") = py::none(),
-      py::arg("head") = std::string(Name(defaults.head)),
-      py::arg("plate_step") = std::string(Name(defaults.step)),
-      py::arg("density") = defaults.density,
-      py::arg("orientation") = std::string(Name(defaults.orientation)),
-      py::arg("cost_index") = defaults.costIndex,
-      py::arg("material_factor") = defaults.materialFactor);
+      py::arg("decimal_comma") = false, py::arg("delimiter") = py::none(), o.head, o.plateStep,
+      o.density, o.orientation, o.costIndex, o.materialFactor);
 }
 
 }  // namespace brenmor::python

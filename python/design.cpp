@@ -93,7 +93,7 @@ std::string Row(std::string_view label, std::string_view caption, std::string_vi
 
 std::string MessageRow(const std::string& message) {
   return message.empty() ? std::string()
-                         : "<tr><td colspan=\"4\" style=\"text-align:left;max-width:24em\">" +
+                         : R"(<tr><td colspan="4" style="text-align:left;max-width:24em">)" +
                                Escaped(message) + "</td></tr>";
 }
 

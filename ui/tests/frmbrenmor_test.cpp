@@ -141,6 +141,7 @@ class FrmBrenmorTest : public QObject {
   void tab() const { ui_->driver.tab(); }
   void pressCalculate() const { ui_->driver.pressCalculate(); }
   QStringList messages() { return ui_->watchdog.takeTexts(); }
+  QMenu* openTheFormsMenu();
   ChartWindow* openChartFromTheMenu();
   QString copyRecordFromTheMenu();
 
@@ -798,15 +799,7 @@ void FrmBrenmorTest::chartFollowsEachCalculate() {
   QFETCH(bool, point);
   QFETCH(QString, note);
   QFETCH(QString, description);
-  QContextMenuEvent click(QContextMenuEvent::Keyboard, QPoint(360, 230),
-                          ui_->window.mapToGlobal(QPoint(360, 230)));
-  QApplication::sendEvent(&ui_->window, &click);
-  QMenu* menu = nullptr;
-  QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr);
-  QTest::keyClick(menu, Qt::Key_Down);
-  QTest::keyClick(menu, Qt::Key_Down);
-  QTest::keyClick(menu, Qt::Key_Return);
-  auto* chart = ui_->window.findChild<ChartWindow*>("frmChart");
+  ChartWindow* chart = openChartFromTheMenu();
   QVERIFY(chart != nullptr);
   QTRY_VERIFY(chart->isVisible());
   QCOMPARE(chart->windowTitle(), QString("Brenmor chart"));
@@ -834,15 +827,21 @@ void FrmBrenmorTest::chartFollowsEachCalculate() {
   QVERIFY2(colours.size() >= 3, qPrintable(QString::number(colours.size())));
 }
 
-ChartWindow* FrmBrenmorTest::openChartFromTheMenu() {
+// The form's background menu, opened from the keyboard as a user without a
+// mouse would; null when it never shows.
+QMenu* FrmBrenmorTest::openTheFormsMenu() {
   QContextMenuEvent click(QContextMenuEvent::Keyboard, QPoint(360, 230),
                           ui_->window.mapToGlobal(QPoint(360, 230)));
   QApplication::sendEvent(&ui_->window, &click);
   QMenu* menu = nullptr;
-  if (!QTest::qWaitFor(
-          [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); })) {
-    return nullptr;
-  }
+  const bool shown = QTest::qWaitFor(
+      [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); });
+  return shown ? menu : nullptr;
+}
+
+ChartWindow* FrmBrenmorTest::openChartFromTheMenu() {
+  QMenu* menu = openTheFormsMenu();
+  if (menu == nullptr) return nullptr;
   QTest::keyClick(menu, Qt::Key_Down);
   QTest::keyClick(menu, Qt::Key_Down);
   QTest::keyClick(menu, Qt::Key_Return);
@@ -899,14 +898,8 @@ void FrmBrenmorTest::wallAndWeightFollowEachCalculate() {
 
 QString FrmBrenmorTest::copyRecordFromTheMenu() {
   QGuiApplication::clipboard()->clear();
-  QContextMenuEvent click(QContextMenuEvent::Keyboard, QPoint(360, 230),
-                          ui_->window.mapToGlobal(QPoint(360, 230)));
-  QApplication::sendEvent(&ui_->window, &click);
-  QMenu* menu = nullptr;
-  if (!QTest::qWaitFor(
-          [&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())); })) {
-    return {};
-  }
+  QMenu* menu = openTheFormsMenu();
+  if (menu == nullptr) return {};
   QTest::keyClick(menu, Qt::Key_Down);
   QTest::keyClick(menu, Qt::Key_Return);
   return QGuiApplication::clipboard()->text();

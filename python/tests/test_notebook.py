@@ -15,5 +15,6 @@ def test_the_notebook_runs_and_shows_the_chart():
     assert not [output for output in outputs if output.output_type == "error"]
     html = [output.data["text/html"] for output in outputs if "text/html" in output.get("data", {})]
     assert any("<svg" in page and "D = 1850 mm" in page for page in html), "the design's chart"
-    assert any("image/svg+xml" in output.get("data", {}) for output in outputs), "the weight plot"
+    # As HTML, which an exported notebook keeps whole, unlike an image/svg+xml output.
+    assert any("<svg" in page and "least at 1701 mm" in page for page in html), "the weight plot"
     assert any("V-120" in page for page in html), "the sized list"
